@@ -1,0 +1,33 @@
+-- Zelmar.dll: characters with strokes, traditional forms and elements; the name pools; stroke-pattern scores.
+CREATE TABLE word (
+    zi     TEXT NOT NULL PRIMARY KEY, -- one character
+    bh     INTEGER NOT NULL,          -- stroke count used for numerology
+    ft     TEXT NOT NULL,             -- traditional form; only its first character is used
+    wuhang TEXT NOT NULL              -- 金, 木, 水, 火 or 土
+);
+CREATE TABLE CYZI (                   -- characters for free name positions
+    ID     INTEGER PRIMARY KEY,
+    zi     TEXT NOT NULL,
+    wuhang TEXT NOT NULL,
+    ft     TEXT NOT NULL,
+    bh     INTEGER NOT NULL
+);
+CREATE TABLE MZ (                     -- ready two-character name words
+    ID     INTEGER PRIMARY KEY,
+    zi     TEXT NOT NULL,             -- the two characters
+    wuhang TEXT NOT NULL,             -- their two elements
+    ft     TEXT NOT NULL,             -- their two traditional forms
+    bh     INTEGER NOT NULL,          -- stroke total of the word
+    bh1    INTEGER NOT NULL,
+    bh2    INTEGER NOT NULL,
+    fs     INTEGER NOT NULL           -- the word's own score, 0 to 100
+);
+CREATE TABLE gz (                     -- lucky stroke patterns by name length
+    lx   INTEGER NOT NULL,            -- name length 2, 3 or 4
+    bh11 INTEGER,
+    bh12 INTEGER,
+    bh21 INTEGER,
+    bh22 INTEGER,
+    zf   INTEGER NOT NULL             -- the pattern's score
+);
+CREATE INDEX gz_strokes ON gz (lx, bh11, bh12, bh21, bh22);

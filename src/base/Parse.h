@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string_view>
+
+namespace korvani::base {
+
+// The program's integer text: optional leading blanks, an optional sign, decimal digits (or
+// hexadecimal after "$" or "0x"), a value that fits 32 bits. Anything else fails with
+// InputError "'%s' is not a valid integer value".
+int ParseInt(std::string_view text);
+
+} // namespace korvani::base

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <ostream>
+#include <vector>
+
+#include "data/Catalogue.h"
+#include "data/DataFileId.h"
+#include "data/DataStore.h"
+
+namespace CLI {
+class App;
+}
+
+namespace korvani::cli {
+
+struct CommandContext {
+    data::DataStore& store;
+    data::Catalogue& catalogue;
+};
+
+// One command of korvani-cli. A fresh object parses and runs each invocation, and each line of a
+// batch read from standard input.
+class Command {
+public:
+    virtual ~Command() = default;
+
+    // Declares the command's arguments and options, bound to members of this object.
+    virtual void Declare(CLI::App& app) = 0;
+
+    // The data files the command reads. They are opened before it runs, so that a missing or
+    // damaged file ends the run with exit status 1 and its name, even where the lookup itself
+    // would answer empty (as the chart lookups do).
+    virtual std::vector<data::DataFileId> DataFiles() const { return {}; }
+
+    // Runs on the parsed arguments and writes the output lines. Bad input throws InputError.
+    virtual void Run(CommandContext& context, std::ostream& out) = 0;
+};
+
+} // namespace korvani::cli

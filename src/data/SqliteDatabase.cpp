@@ -1,0 +1,97 @@
+#include "data/SqliteDatabase.h"
+
+#include <sqlite3.h>
+
+namespace korvani::data {
+
+namespace {
+[[noreturn]] void Fail(sqlite3* db, int rc) {
+    throw SqliteError(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+}
+} // namespace
+
+SqliteStatement::SqliteStatement(sqlite3* db, std::string_view sql) : m_db(db) {
+    const int rc = sqlite3_prepare_v3(db, sql.data(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT,
+                                      &m_stmt, nullptr);
+    if (rc != SQLITE_OK)
+        Fail(db, rc);
+}
+
+SqliteStatement::~SqliteStatement() { sqlite3_finalize(m_stmt); }
+
+void SqliteStatement::Reset() {
+    sqlite3_reset(m_stmt);
+    sqlite3_clear_bindings(m_stmt);
+}
+
+void SqliteStatement::Bind(int index, std::string_view text) {
+    const int rc = sqlite3_bind_text(m_stmt, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+    if (rc != SQLITE_OK)
+        Fail(m_db, rc);
+}
+
+void SqliteStatement::Bind(int index, long long value) {
+    const int rc = sqlite3_bind_int64(m_stmt, index, value);
+    if (rc != SQLITE_OK)
+        Fail(m_db, rc);
+}
+
+bool SqliteStatement::Step() {
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    Fail(m_db, rc);
+}
+
+bool SqliteStatement::IsNull(int column) const { return sqlite3_column_type(m_stmt, column) == SQLITE_NULL; }
+
+std::string SqliteStatement::Text(int column) const {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
+    return text ? std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(m_stmt, column))) : std::string();
+}
+
+long long SqliteStatement::Int(int column) const { return sqlite3_column_int64(m_stmt, column); }
+
+double SqliteStatement::Real(int column) const { return sqlite3_column_double(m_stmt, column); }
+
+int SqliteStatement::ColumnCount() const { return sqlite3_column_count(m_stmt); }
+
+SqliteDatabase::SqliteDatabase(const std::string& path, Mode mode) {
+    const int flags = mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : (SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    const int rc = sqlite3_open_v2(path.c_str(), &m_db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+        const std::string message = m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc);
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        throw SqliteError(message);
+    }
+    sqlite3_extended_result_codes(m_db, 1);
+    if (mode == Mode::ReadOnly)
+        Execute("PRAGMA query_only = 1");
+}
+
+SqliteDatabase::~SqliteDatabase() {
+    m_statements.clear();
+    sqlite3_close(m_db);
+}
+
+SqliteStatement& SqliteDatabase::Prepare(std::string_view sql) {
+    auto it = m_statements.find(std::string(sql));
+    if (it == m_statements.end())
+        it = m_statements.emplace(std::string(sql), std::make_unique<SqliteStatement>(m_db, sql)).first;
+    it->second->Reset();
+    return *it->second;
+}
+
+void SqliteDatabase::Execute(const std::string& sql) {
+    char* error = nullptr;
+    if (sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+        const std::string message = error ? error : "unknown error";
+        sqlite3_free(error);
+        throw SqliteError(message);
+    }
+}
+
+} // namespace korvani::data
