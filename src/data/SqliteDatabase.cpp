@@ -5,6 +5,25 @@
 namespace korvani::data {
 
 namespace {
+
+// A "file:" URI for the path, every byte outside the unreserved set percent-encoded, so that
+// blanks, "?" or "#" and Chinese characters in a folder name reach the file system unchanged.
+std::string FileUri(const std::string& path, const char* query) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string uri = "file:";
+    for (unsigned char c : path) {
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '/' || c == '-' ||
+            c == '_' || c == '.' || c == '~') {
+            uri += static_cast<char>(c);
+        } else {
+            uri += '%';
+            uri += kHex[c >> 4];
+            uri += kHex[c & 0xF];
+        }
+    }
+    return uri + query;
+}
+
 [[noreturn]] void Fail(sqlite3* db, int rc) {
     throw SqliteError(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
 }
@@ -59,8 +78,12 @@ double SqliteStatement::Real(int column) const { return sqlite3_column_double(m_
 int SqliteStatement::ColumnCount() const { return sqlite3_column_count(m_stmt); }
 
 SqliteDatabase::SqliteDatabase(const std::string& path, Mode mode) {
-    const int flags = mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : (SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-    const int rc = sqlite3_open_v2(path.c_str(), &m_db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
+    // The data files never change while the program runs: opened immutable, SQLite takes no locks
+    // and never re-reads the file header between queries, and can write nothing beside the file.
+    const int flags = mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY | SQLITE_OPEN_URI
+                                             : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    const std::string name = mode == Mode::ReadOnly ? FileUri(path, "?immutable=1") : path;
+    const int rc = sqlite3_open_v2(name.c_str(), &m_db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const std::string message = m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc);
         sqlite3_close(m_db);

@@ -95,6 +95,13 @@ TEST(DataStore, FindsItsFilesInAFolderWithBlanksAndChineseCharacters) {
     DataStore store(dir.path().string());
     Catalogue catalogue(store);
     EXPECT_EQ(catalogue.Nayin("甲子"), "海中金");
+
+    // Characters that mean something in a URI or to a shell are plain characters of a folder name.
+    const auto odd = dir.path() / "店 a?b #c%20&d;'e";
+    std::filesystem::create_directory(odd);
+    std::filesystem::copy_file(dir.path() / "Tgcode.dll", odd / "Tgcode.dll");
+    DataStore oddStore(odd.string());
+    EXPECT_EQ(Catalogue(oddStore).TenGod("甲丙"), "食神");
 }
 
 TEST(DataStore, MissingFileGivesAMessageThatNamesIt) {
