@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "data/Catalogue.h"
+#include "numerology/CharacterLookup.h"
 
 using namespace korvani::data;
 
@@ -40,5 +41,29 @@ void BM_OpenDataFile(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OpenDataFile);
+
+} // namespace
+
+namespace {
+
+// A four-character name: four queries on the kept connection.
+void BM_StrokeCountOfAName(benchmark::State& state) {
+    DataStore store(KORVANI_BIN_DIR);
+    Catalogue catalogue(store);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(korvani::numerology::StrokeCount(catalogue, "兴隆贸易"));
+}
+BENCHMARK(BM_StrokeCountOfAName);
+
+// The eight characters of a chart.
+void BM_CharacterElementOfAChart(benchmark::State& state) {
+    DataStore store(KORVANI_BIN_DIR);
+    Catalogue catalogue(store);
+    static const char* const kChart[] = {"甲", "辰", "丙", "寅", "戊", "午", "癸", "亥"};
+    for (auto _ : state)
+        for (const char* character : kChart)
+            benchmark::DoNotOptimize(korvani::numerology::CharacterElement(catalogue, character));
+}
+BENCHMARK(BM_CharacterElementOfAChart);
 
 } // namespace

@@ -24,10 +24,10 @@ CREATE TABLE MZ (                     -- ready two-character name words
 );
 CREATE TABLE gz (                     -- lucky stroke patterns by name length
     lx   INTEGER NOT NULL,            -- name length 2, 3 or 4
-    bh11 INTEGER,
-    bh12 INTEGER,
-    bh21 INTEGER,
-    bh22 INTEGER,
-    zf   INTEGER NOT NULL             -- the pattern's score
-);
-CREATE INDEX gz_strokes ON gz (lx, bh11, bh12, bh21, bh22);
+    bh11 INTEGER NOT NULL,            -- strokes of the first to the fourth character;
+    bh12 INTEGER NOT NULL,            -- columns past the name length hold 0
+    bh21 INTEGER NOT NULL,
+    bh22 INTEGER NOT NULL,
+    zf   INTEGER NOT NULL,            -- the pattern's score
+    PRIMARY KEY (lx, bh11, bh12, bh21, bh22)
+) WITHOUT ROWID;

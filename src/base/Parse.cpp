@@ -1,14 +1,20 @@
 #include "base/Parse.h"
 
-#include <cstdint>
 #include <fmt/format.h>
+#include <limits>
 
 #include "base/Errors.h"
 
 namespace korvani::base {
 
-int ParseInt(std::string_view text) {
-    const auto fail = [&] { return InputError(fmt::format("'{}' is not a valid integer value", text)); };
+namespace {
+
+InputError NotAnInteger(std::string_view text) {
+    return InputError(fmt::format("'{}' is not a valid integer value", text));
+}
+
+// The value of the text if it lies within [min, max].
+std::int64_t ParseInRange(std::string_view text, std::int64_t min, std::int64_t max) {
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ')
         ++i;
@@ -17,7 +23,7 @@ int ParseInt(std::string_view text) {
         negative = text[i] == '-';
         ++i;
     }
-    int base = 10;
+    unsigned base = 10;
     if (i < text.size() && text[i] == '$') {
         base = 16;
         ++i;
@@ -26,28 +32,39 @@ int ParseInt(std::string_view text) {
         i += 2;
     }
     if (i == text.size())
-        throw fail();
-    std::int64_t value = 0;
+        throw NotAnInteger(text);
+    // The magnitude may reach |min|, one more than max.
+    const std::uint64_t limit = negative ? static_cast<std::uint64_t>(-(min + 1)) + 1 : static_cast<std::uint64_t>(max);
+    std::uint64_t magnitude = 0;
     for (; i < text.size(); ++i) {
         const char c = text[i];
-        int digit;
+        unsigned digit;
         if (c >= '0' && c <= '9')
-            digit = c - '0';
+            digit = static_cast<unsigned>(c - '0');
         else if (base == 16 && c >= 'a' && c <= 'f')
-            digit = c - 'a' + 10;
+            digit = static_cast<unsigned>(c - 'a' + 10);
         else if (base == 16 && c >= 'A' && c <= 'F')
-            digit = c - 'A' + 10;
+            digit = static_cast<unsigned>(c - 'A' + 10);
         else
-            throw fail();
-        value = value * base + digit;
-        if (value > std::int64_t{1} << 32)
-            throw fail();
+            throw NotAnInteger(text);
+        if (magnitude > (limit - digit) / base)
+            throw NotAnInteger(text);
+        magnitude = magnitude * base + digit;
     }
     if (negative)
-        value = -value;
-    if (value < INT32_MIN || value > INT32_MAX)
-        throw fail();
-    return static_cast<int>(value);
+        return magnitude == 0 ? 0 : -static_cast<std::int64_t>(magnitude - 1) - 1;
+    return static_cast<std::int64_t>(magnitude);
+}
+
+} // namespace
+
+int ParseInt(std::string_view text) {
+    return static_cast<int>(
+        ParseInRange(text, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+std::int64_t ParseInt64(std::string_view text) {
+    return ParseInRange(text, std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max());
 }
 
 } // namespace korvani::base

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 namespace korvani::base {
@@ -8,5 +9,8 @@ namespace korvani::base {
 // hexadecimal after "$" or "0x"), a value that fits 32 bits. Anything else fails with
 // InputError "'%s' is not a valid integer value".
 int ParseInt(std::string_view text);
+
+// The same for a value that fits 64 bits (QQ numbers and other long numbers).
+std::int64_t ParseInt64(std::string_view text);
 
 } // namespace korvani::base

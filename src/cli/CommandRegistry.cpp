@@ -1,19 +1,57 @@
 #include "cli/CommandRegistry.h"
 
-#include "cli/ElementCommand.h"
+#include "base/Parse.h"
+#include "cli/CalendarCommands.h"
+#include "cli/LookupCommand.h"
+#include "numerology/CharacterLookup.h"
+#include "numerology/NumberMeaning.h"
 
 namespace korvani::cli {
 
 namespace {
-template <typename T>
-std::function<std::unique_ptr<Command>()> Maker() {
-    return [] { return std::make_unique<T>(); };
+
+using data::DataFileId;
+
+std::function<std::unique_ptr<Command>()> Lookup(std::string argument, std::string help,
+                                                 std::vector<DataFileId> files, LookupCommand::Answer answer) {
+    return [=] { return std::make_unique<LookupCommand>(argument, help, files, answer); };
 }
+
 } // namespace
 
 const std::vector<CommandInfo>& AllCommands() {
     static const std::vector<CommandInfo> commands = {
-        {"element", "一个字的五行 (CharacterElement)", Maker<ElementCommand>()},
+        {"lunar", "公历转农历：年 月 日 是否闰月 (SolarToLunar)",
+         [] { return std::make_unique<DayListCommand>(true, LunarLine); }},
+        {"solar", "农历转公历 (LunarToSolar)", [] { return std::make_unique<SolarCommand>(); }},
+        {"term", "节气时刻 (SolarTermMoment)", [] { return std::make_unique<TermCommand>(); }},
+        {"labels", "农历的干支年、月、日，节气与星座",
+         [] { return std::make_unique<DayListCommand>(false, LabelsLine); }},
+        {"wincal", "万年历窗口的农历、节日、节气、生肖与星座",
+         [] { return std::make_unique<DayListCommand>(true, WindowCalendarLine); }},
+        {"strokes", "笔画数：一个或几个字的笔画总数 (StrokeCount)",
+         Lookup("TEXT", "字或词", {DataFileId::Zelmar},
+                [](CommandContext& c, const std::string& text) {
+                    return std::to_string(numerology::StrokeCount(c.catalogue, text));
+                })},
+        {"trad", "繁体：每个字的繁体字 (TraditionalForm)",
+         Lookup("TEXT", "字或词", {DataFileId::Zelmar},
+                [](CommandContext& c, const std::string& text) {
+                    return numerology::TraditionalForm(c.catalogue, text);
+                })},
+        {"element", "五行：一个字的五行 (CharacterElement)",
+         Lookup("CHAR", "一个字", {DataFileId::Tgcode},
+                [](CommandContext& c, const std::string& character) {
+                    return numerology::CharacterElement(c.catalogue, character);
+                })},
+        {"verdict", "数理吉凶：数字除以81的余数的吉凶 (NumberVerdict)",
+         Lookup("NUMBER", "整数", {},
+                [](CommandContext&, const std::string& number) { return numerology::NumberVerdict(number); })},
+        {"meaning", "数理解释：数字除以81的余数的含义 (NumberText)",
+         Lookup("N", "整数", {DataFileId::OrvFile},
+                [](CommandContext& c, const std::string& number) {
+                    return numerology::NumberText(c.catalogue, base::ParseInt64(number));
+                })},
     };
     return commands;
 }

@@ -5,6 +5,7 @@
 
 using korvani::InputError;
 using korvani::base::ParseInt;
+using korvani::base::ParseInt64;
 
 TEST(ParseInt, AcceptsTheProgramsIntegerTexts) {
     EXPECT_EQ(ParseInt("1980"), 1980);
@@ -32,3 +33,14 @@ TEST_P(InvalidInteger, FailsWithTheSystemsMessage) {
 INSTANTIATE_TEST_SUITE_P(ParseInt, InvalidInteger,
                          testing::Values("", " ", "-", "12 ", "1.5", "abc", "1e3", "2147483648", "-2147483649",
                                          "99999999999999999999", "３", "0x", "$", "12a"));
+
+TEST(ParseInt64, CoversTheWholeSigned64BitRange) {
+    EXPECT_EQ(ParseInt64("9223372036854775807"), INT64_MAX);
+    EXPECT_EQ(ParseInt64("-9223372036854775808"), INT64_MIN);
+    EXPECT_EQ(ParseInt64("1234567890123"), 1234567890123);
+    EXPECT_EQ(ParseInt64("-0"), 0);
+    EXPECT_THROW(ParseInt64("9223372036854775808"), InputError);
+    EXPECT_THROW(ParseInt64("-9223372036854775809"), InputError);
+    EXPECT_THROW(ParseInt64("12345678901234567890"), InputError);
+    EXPECT_THROW(ParseInt64("12a"), InputError);
+}

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <sstream>
@@ -49,6 +50,72 @@ TEST(Cli, ElementOfACharacter) {
     EXPECT_EQ(run.out, "木\n");
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(RunInProcess({"element", "'; drop table word; --"}).out, "\n");
+}
+
+TEST(Cli, CharacterAndNumberLookups) {
+    EXPECT_EQ(RunInProcess({"strokes", "江海"}).out, "18\n");
+    EXPECT_EQ(RunInProcess({"strokes", "3M江"}).out, "7\n");
+    EXPECT_EQ(RunInProcess({"trad", "兴隆"}).out, "興隆\n");
+    EXPECT_TRUE(RunInProcess({"verdict", "81"}).out.starts_with("大展鸿图，信用得固，名利双收，可获成功|吉|主人性格类型：["));
+    EXPECT_EQ(RunInProcess({"verdict", "-1"}).out, "对不起,此号不在分解之类。\n");
+    EXPECT_EQ(RunInProcess({"meaning", "81"}).out, RunInProcess({"meaning", "0"}).out);
+    EXPECT_GT(RunInProcess({"meaning", "1"}).out.size(), 10u);
+
+    const CliRun bad = RunInProcess({"verdict", "12a"});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_EQ(bad.err, "'12a' is not a valid integer value\n");
+    EXPECT_EQ(RunInProcess({"meaning", "x"}).err, "'x' is not a valid integer value\n");
+
+    const CliRun batch = RunInProcess({"verdict", "-"}, "80\n12a\n-81\n");
+    EXPECT_EQ(batch.status, 2);
+    EXPECT_EQ(batch.err, "'12a' is not a valid integer value\n");
+    EXPECT_EQ(std::count(batch.out.begin(), batch.out.end(), '\n'), 3);
+}
+
+TEST(Cli, CalendarCommands) {
+    EXPECT_EQ(RunInProcess({"lunar", "2023-3-22", "2000-02-05"}).out,
+              "2023-03-22\t2023\t2\t1\t1\n2000-02-05\t2000\t1\t1\t0\n");
+    const CliRun range = RunInProcess({"lunar", "--from", "2023-04-19", "--to", "2023-04-20"});
+    EXPECT_EQ(range.out, "2023-04-19\t2023\t2\t29\t1\n2023-04-20\t2023\t3\t1\t0\n");
+    EXPECT_EQ(RunInProcess({"solar", "2023", "2", "1", "--leap"}).out, "2023-03-22\n");
+    EXPECT_EQ(RunInProcess({"solar", "2099", "12", "30"}).out, "2100-02-08\n");
+    EXPECT_EQ(RunInProcess({"term", "1900", "0"}).out, "1900-01-06 02:05:00.000\n");
+    EXPECT_EQ(RunInProcess({"labels", "2000-02-05"}).out, "2000-02-05\t庚辰(龙年)\t一月\t初一\t\t水瓶座\n");
+    EXPECT_EQ(RunInProcess({"labels", "2024-4-21"}).out, "2024-04-21\t甲辰(龙年)\t三月\t十三\t\t金牛座 \n");
+    EXPECT_EQ(RunInProcess({"wincal", "2023-01-22"}).out, "2023-01-22\t101\t正月\t初一\t春节\t\t\t卯兔\t水瓶座\n");
+}
+
+TEST(Cli, CalendarBadInputExitsTwoWithTheSystemsMessage) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"lunar", "2023-02-30"}, "'2023-02-30' is not a valid date\n"},
+        {{"lunar", "2023-13-1"}, "'2023-13-1' is not a valid date\n"},
+        {{"lunar", "1899-1-1"}, "'1899-1-1': 公历日期须在1900-01-31至2100-12-31之间!\n"},
+        {{"labels", "2101-1-1"}, "'2101-1-1': 公历日期须在1900-01-31至2100-12-31之间!\n"},
+        {{"wincal", "1900-12-31"}, "'1900-12-31': 万年历日期须在1901-01-01至2050-12-31之间!\n"},
+        {{"lunar", "--from", "1899-12-1", "--to", "1900-2-1"}, "'1899-12-1': 公历日期须在1900-01-31至2100-12-31之间!\n"},
+        {{"solar", "2023", "13", "1"}, "'2023 13 1': 农历日期不存在!\n"},
+        {{"solar", "2022", "2", "1", "--leap"}, "'2022 2 1 --leap': 农历日期不存在!\n"},
+        {{"solar", "1900", "1", "1"}, "'1900 1 1': 农历日期不存在!\n"},
+        {{"solar", "二〇二三", "1", "1"}, "'二〇二三' is not a valid integer value\n"},
+        {{"term", "2024", "24"}, "'24': 节气序号须在0至23之间!\n"},
+        {{"term", "2024", "x"}, "'x' is not a valid integer value\n"},
+    };
+    for (const auto& [args, message] : cases) {
+        const CliRun run = RunInProcess(args);
+        EXPECT_EQ(run.status, 2) << args[1];
+        EXPECT_EQ(run.out, "") << args[1];
+        EXPECT_EQ(run.err, message);
+    }
+}
+
+TEST(Cli, BatchLinesTakeTheCommandsOptions) {
+    const CliRun run = RunInProcess({"solar", "-"}, "2023 2 1 --leap\n2023 2 1\n2023 2 30 --leap\n2024 1 1\n");
+    EXPECT_EQ(run.out, "2023-03-22\n2023-02-20\n\n2024-02-10\n");
+    EXPECT_EQ(run.err, "'2023 2 30 --leap': 农历日期不存在!\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(RunInProcess({"lunar", "-"}, "2024-02-10\n--from 2024-02-10 --to 2024-02-11\n").out,
+              "2024-02-10\t2024\t1\t1\t0\n2024-02-10\t2024\t1\t1\t0\n2024-02-11\t2024\t1\t2\t0\n");
 }
 
 TEST(Cli, BatchReadsOneInputPerLineAndKeepsLinesAligned) {

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "cli/Command.h"
+
+namespace korvani::cli {
+
+// A command that takes one text and answers one line: `strokes 江海` → 18.
+class LookupCommand : public Command {
+public:
+    using Answer = std::function<std::string(CommandContext&, const std::string&)>;
+
+    LookupCommand(std::string argumentName, std::string argumentHelp, std::vector<data::DataFileId> files,
+                  Answer answer);
+
+    void Declare(CLI::App& app) override;
+    std::vector<data::DataFileId> DataFiles() const override { return m_files; }
+    void Run(CommandContext& context, std::ostream& out) override;
+
+private:
+    std::string m_argumentName;
+    std::string m_argumentHelp;
+    std::vector<data::DataFileId> m_files;
+    Answer m_answer;
+    std::string m_argument;
+};
+
+} // namespace korvani::cli

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <tuple>
+
+#include "PoolRules.h"
+#include "base/Gbk.h"
+#include "base/Utf8.h"
+#include "data/DataStore.h"
+#include "data/TestDataDir.h"
+
+using namespace korvani::data;
+using korvani::testing::BuiltDataDir;
+
+namespace {
+
+struct WordRow {
+    int bh;
+    std::string ft;
+    std::string wuhang;
+};
+
+const std::set<std::string> kElements = {"金", "木", "水", "火", "土"};
+
+} // namespace
+
+class ZelmarTables : public testing::Test {
+protected:
+    void SetUp() override {
+        auto& st = Db().Prepare("select zi, bh, ft, wuhang from word");
+        while (st.Step())
+            m_word[st.Text(0)] = {static_cast<int>(st.Int(1)), st.Text(2), st.Text(3)};
+    }
+    SqliteDatabase& Db() { return m_store.Connection(DataFileId::Zelmar); }
+
+    DataStore m_store{BuiltDataDir().string()};
+    std::map<std::string, WordRow> m_word;
+};
+
+TEST_F(ZelmarTables, WordHoldsEveryGbkIdeographWithSoundValues) {
+    for (char32_t cp = 0x4E00; cp <= 0x9FA5; ++cp) {
+        std::string zi;
+        korvani::base::AppendUtf8(zi, cp);
+        ASSERT_TRUE(m_word.count(zi)) << zi;
+    }
+    for (const auto& [zi, row] : m_word) {
+        EXPECT_GE(row.bh, 1) << zi;
+        EXPECT_EQ(korvani::base::CharacterCount(row.ft), 1u) << zi;
+        EXPECT_TRUE(kElements.count(row.wuhang)) << zi;
+        EXPECT_NO_THROW(korvani::base::Utf8ToGbk(zi + row.ft + row.wuhang)) << zi;
+    }
+}
+
+TEST_F(ZelmarTables, PoolCharactersCarryTheirCharacterTableValues) {
+    auto& st = Db().Prepare("select ID, zi, wuhang, ft, bh from CYZI");
+    std::set<std::string> seen;
+    while (st.Step()) {
+        const std::string zi = st.Text(1);
+        ASSERT_TRUE(m_word.count(zi)) << zi;
+        const WordRow& w = m_word[zi];
+        EXPECT_EQ(st.Text(2), w.wuhang) << zi;
+        EXPECT_EQ(st.Text(3), w.ft) << zi;
+        EXPECT_EQ(st.Int(4), w.bh) << zi;
+        EXPECT_TRUE(seen.insert(zi).second) << zi;
+    }
+    EXPECT_GE(seen.size(), 2500u);
+    EXPECT_LE(seen.size(), 3500u);
+}
+
+TEST_F(ZelmarTables, NameWordsAreMadeOfPoolCharactersAndScoredByTheRule) {
+    std::set<std::string> pool;
+    {
+        auto& st = Db().Prepare("select zi from CYZI");
+        while (st.Step())
+            pool.insert(st.Text(0));
+    }
+    auto& st = Db().Prepare("select zi, wuhang, ft, bh, bh1, bh2, fs from MZ");
+    int words = 0;
+    int best = 0;
+    while (st.Step()) {
+        ++words;
+        const auto characters = korvani::base::SplitCharacters(st.Text(0));
+        ASSERT_EQ(characters.size(), 2u) << st.Text(0);
+        ASSERT_TRUE(pool.count(characters[0]) && pool.count(characters[1])) << st.Text(0);
+        const WordRow& a = m_word[characters[0]];
+        const WordRow& b = m_word[characters[1]];
+        EXPECT_EQ(st.Text(1), a.wuhang + b.wuhang);
+        EXPECT_EQ(st.Text(2), a.ft + b.ft);
+        EXPECT_EQ(st.Int(3), a.bh + b.bh);
+        EXPECT_EQ(st.Int(4), a.bh);
+        EXPECT_EQ(st.Int(5), b.bh);
+        const int fs = static_cast<int>(st.Int(6));
+        EXPECT_TRUE(fs == korvani::refdata::WordScore(a.bh, b.bh, korvani::refdata::WordGrade::A) ||
+                    fs == korvani::refdata::WordScore(a.bh, b.bh, korvani::refdata::WordGrade::B))
+            << st.Text(0);
+        best += fs > 89;
+    }
+    EXPECT_GE(words, 3000);
+    // The four-character name without fixed characters draws only words above 89.
+    EXPECT_GE(best, 1000);
+}
+
+// Every pattern the rule lists is in the table with its score, and nothing else is; the stroke
+// counts cover every pool character.
+TEST_F(ZelmarTables, StrokePatternsAreExactlyTheListedOnes) {
+    std::map<std::tuple<int, int, int, int, int>, int> gz;
+    int maxStrokes = 0;
+    {
+        auto& st = Db().Prepare("select lx, bh11, bh12, bh21, bh22, zf from gz");
+        while (st.Step()) {
+            gz[{int(st.Int(0)), int(st.Int(1)), int(st.Int(2)), int(st.Int(3)), int(st.Int(4))}] = int(st.Int(5));
+            maxStrokes = std::max(maxStrokes, static_cast<int>(st.Int(1)));
+        }
+    }
+    auto& st = Db().Prepare("select max(bh) from CYZI");
+    st.Step();
+    EXPECT_GE(maxStrokes, st.Int(0));
+
+    std::size_t listed = 0;
+    std::vector<int> p;
+    const auto check = [&](int a, int b, int c, int d) {
+        const auto it = gz.find({static_cast<int>(p.size()), a, b, c, d});
+        if (korvani::refdata::IsListedPattern(p)) {
+            ++listed;
+            ASSERT_NE(it, gz.end()) << a << " " << b << " " << c << " " << d;
+            EXPECT_EQ(it->second, korvani::refdata::PatternScore(p));
+        } else {
+            ASSERT_EQ(it, gz.end()) << a << " " << b << " " << c << " " << d;
+        }
+    };
+    const int m = maxStrokes;
+    for (int a = 1; a <= m; ++a)
+        for (int b = 1; b <= m; ++b) {
+            p = {a, b};
+            check(a, b, 0, 0);
+            for (int c = 1; c <= m; ++c) {
+                p = {a, b, c};
+                check(a, b, c, 0);
+                for (int d = 1; d <= m; ++d) {
+                    p = {a, b, c, d};
+                    check(a, b, c, d);
+                }
+            }
+        }
+    EXPECT_EQ(listed, gz.size());
+}

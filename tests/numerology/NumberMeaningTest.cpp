@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+#include "base/Errors.h"
+#include "base/Gbk.h"
+#include "base/Utf8.h"
+#include "data/TestDataDir.h"
+#include "numerology/NumberMeaning.h"
+#include "numerology/NumberVerdictTable.h"
+
+using namespace korvani::numerology;
+using korvani::InputError;
+
+namespace {
+std::string Phrase(const std::string& text) { return text.substr(0, text.find('|')); }
+} // namespace
+
+TEST(NumberVerdict, ReducesModulo81WithTheSignOfTheNumber) {
+    const std::map<std::string, int> cases = {
+        {"0", 0},     {"81", 0},         {"162", 0},  {"80", 80},  {"12345", 33}, {"123456789", 72},
+        {"007", 7},   {"-81", 0},        {"-162", 0}, {" 42", 42}, {"+1", 1},     {"9223372036854775807", 25},
+    };
+    for (const auto& [text, entry] : cases)
+        EXPECT_EQ(NumberVerdict(text), NumberVerdictText(entry)) << text;
+    EXPECT_EQ(Phrase(NumberVerdict("81")), "大展鸿图，信用得固，名利双收，可获成功");
+    EXPECT_EQ(NumberVerdict("-1"), "对不起,此号不在分解之类。");
+    EXPECT_EQ(NumberVerdict("-9223372036854775808"), kNoNumberVerdictText);
+}
+
+TEST(NumberVerdict, TextThatIsNoIntegerFails) {
+    for (const char* text : {"12a", "12345678901234567890", "", "1.5", "九"}) {
+        try {
+            NumberVerdict(text);
+            FAIL() << text;
+        } catch (const InputError& e) {
+            EXPECT_EQ(e.what(), "'" + std::string(text) + "' is not a valid integer value");
+        }
+    }
+}
+
+// The shape of every entry: the callers split it at the two bars and print the parts.
+TEST(NumberVerdictTable, EveryEntryHasItsThreeFieldsInTheirForm) {
+    std::map<std::string, int> verdicts;
+    for (int r = 0; r < kNumberCount; ++r) {
+        const std::string& text = NumberVerdictText(r);
+        const auto bar1 = text.find('|');
+        const auto bar2 = text.find('|', bar1 + 1);
+        ASSERT_NE(bar2, std::string::npos) << r;
+        EXPECT_EQ(text.find('|', bar2 + 1), std::string::npos) << r;
+        const std::string phrase = text.substr(0, bar1);
+        const std::string verdict = text.substr(bar1 + 1, bar2 - bar1 - 1);
+        const std::string personality = text.substr(bar2 + 1);
+        ++verdicts[verdict];
+
+        std::vector<std::size_t> clauses;
+        std::size_t start = 0;
+        for (std::size_t comma; (comma = phrase.find("，", start)) != std::string::npos; start = comma + 3)
+            clauses.push_back(korvani::base::CharacterCount(phrase.substr(start, comma - start)));
+        clauses.push_back(korvani::base::CharacterCount(phrase.substr(start)));
+        // Four clauses of four characters; entries 51 and 67 have one clause of five.
+        std::sort(clauses.begin(), clauses.end());
+        const std::vector<std::size_t> expected =
+            r == 51 || r == 67 ? std::vector<std::size_t>{4, 4, 4, 5} : std::vector<std::size_t>{4, 4, 4, 4};
+        EXPECT_EQ(clauses, expected) << r << " " << phrase;
+
+        EXPECT_TRUE(personality.starts_with("主人性格类型：[")) << r;
+        EXPECT_NE(personality.find("]，其具体表现为："), std::string::npos) << r;
+        EXPECT_TRUE(personality.ends_with("。")) << r;
+        EXPECT_NO_THROW(korvani::base::Utf8ToGbk(text)) << r;
+    }
+    EXPECT_EQ(verdicts, (std::map<std::string, int>{{"吉", 35}, {"凶", 30}, {"吉带凶", 13}, {"凶带吉", 3}}));
+    EXPECT_EQ(NumberVerdictText(26), "一成一败，一盛一衰，惟靠谨慎，可守成功|凶带吉|" + std::string(kPersonalityTexts[0]));
+    EXPECT_EQ(Phrase(NumberVerdictText(80)), "最极之数，还本归元，能得繁荣，发达成功");
+}
+
+TEST(NumberText, LooksUpTheRemainderInTheMeaningTable) {
+    korvani::data::DataStore store(korvani::testing::BuiltDataDir().string());
+    korvani::data::Catalogue catalogue(store);
+    EXPECT_EQ(NumberText(catalogue, 81), NumberText(catalogue, 0));
+    EXPECT_EQ(NumberText(catalogue, 82), NumberText(catalogue, 1));
+    EXPECT_EQ(NumberText(catalogue, 85), NumberText(catalogue, 4));
+    for (int n = 0; n <= 80; ++n) {
+        const std::string text = NumberText(catalogue, n);
+        EXPECT_FALSE(text.empty()) << n;
+        EXPECT_NO_THROW(korvani::base::Utf8ToGbk(text)) << n;
+    }
+    EXPECT_NE(NumberText(catalogue, 80), NumberText(catalogue, 0));
+}
