@@ -1,5 +1,5 @@
 // Compares the lunar dates of korvani-cli with the published Chinese calendar as lunar-javascript
-// computes it, for every day: `lunar` over 1901-01-01..2100-12-31, `wincal` over 1901-01-01..2050-12-31.
+// computes it, for every day: `lunar` over 1900-01-31..2100-12-31, `wincal` over 1901-01-01..2050-12-31.
 // Prints the spans of consecutive days that differ.
 //
 // Run (after a build): cd refdata/generators && npm install && node crosscheck_lunar.mjs ../../build/bin/korvani-cli
@@ -44,7 +44,7 @@ function dayCount(first, last) {
     return (new Date(last + "T00:00:00Z") - new Date(first + "T00:00:00Z")) / 86400000 + 1;
 }
 
-const lunar = run(["lunar", "--from", "1901-01-01", "--to", "2100-12-31"]).map((l) => l.split("\t"));
+const lunar = run(["lunar", "--from", "1900-01-31", "--to", "2100-12-31"]).map((l) => l.split("\t"));
 report("lunar (report calendar)", lunar, ([date, y, m, d, leap]) => {
     const p = published(date);
     return p.year !== +y || p.month !== +m || p.day !== +d || p.leap !== (leap === "1");

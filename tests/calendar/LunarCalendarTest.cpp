@@ -101,30 +101,32 @@ TEST(LunarCalendar, EveryDayRoundTrips) {
     }
 }
 
-// The window's table and the report calendar's agree on every day of 1901..2050 but for four lunar
-// months whose first day falls one day apart.
-TEST(LunarCalendar, TheTwoLunarTablesDifferOnFourMonthsOnly) {
-    struct Span {
-        CivilDate from;
-        CivilDate to;
-    };
-    const Span spans[] = {{{1906, 4, 23}, {1906, 5, 22}},
-                          {{1914, 11, 17}, {1914, 12, 16}},
-                          {{1989, 8, 1}, {1989, 8, 30}},
-                          {{2013, 6, 8}, {2013, 7, 7}}};
-    int differing = 0;
+// The two lunar tables agree with each other on every day of 1901..2050.
+TEST(LunarCalendar, TheTwoLunarTablesAgreeEveryDay) {
     for (int day = DayNumber({1901, 1, 1}); day <= DayNumber({2050, 12, 31}); ++day) {
-        const CivilDate date = DateOfDayNumber(day);
         const LunarDate lunar = SolarToLunar(day);
         const int code = (lunar.Month * 100 + lunar.Day) * (lunar.IsLeap ? -1 : 1);
-        const bool inSpan = std::any_of(std::begin(spans), std::end(spans),
-                                        [&](const Span& s) { return date >= s.from && date <= s.to; });
-        if (code != window::WindowLunarCode(date)) {
-            ++differing;
-            EXPECT_TRUE(inSpan) << FormatDate(date);
-        } else {
-            EXPECT_FALSE(inSpan) << FormatDate(date);
-        }
+        ASSERT_EQ(code, window::WindowLunarCode(DateOfDayNumber(day))) << FormatDate(DateOfDayNumber(day));
     }
-    EXPECT_EQ(differing, 30 + 30 + 30 + 30);
+}
+
+// The months where the old tables swapped a big and a small month, pinned to the published
+// calendar: the first and the last day of each span.
+TEST(LunarCalendar, CorrectedMonthsFollowThePublishedCalendar) {
+    EXPECT_EQ(Lunar({1906, 4, 23}), (LunarDate{1906, 3, 30, false}));
+    EXPECT_EQ(Lunar({1906, 5, 22}), (LunarDate{1906, 4, 29, false}));
+    EXPECT_EQ(Lunar({1906, 5, 23}), (LunarDate{1906, 4, 1, true}));
+    EXPECT_EQ(Lunar({1914, 11, 17}), (LunarDate{1914, 10, 1, false}));
+    EXPECT_EQ(Lunar({1914, 12, 16}), (LunarDate{1914, 10, 30, false}));
+    EXPECT_EQ(Lunar({2089, 9, 4}), (LunarDate{2089, 8, 1, false}));
+    EXPECT_EQ(Lunar({2089, 10, 3}), (LunarDate{2089, 8, 30, false}));
+    EXPECT_EQ(Lunar({2097, 8, 7}), (LunarDate{2097, 7, 1, false}));
+    EXPECT_EQ(Lunar({2097, 9, 5}), (LunarDate{2097, 7, 30, false}));
+    EXPECT_EQ(window::WindowLunarCode({1989, 8, 1}), 630);
+    EXPECT_EQ(window::WindowLunarCode({1989, 8, 30}), 729);
+    EXPECT_EQ(window::WindowLunarCode({1989, 8, 31}), 801);
+    EXPECT_EQ(window::WindowLunarCode({2013, 6, 8}), 501);
+    EXPECT_EQ(window::WindowLunarCode({2013, 7, 7}), 530);
+    EXPECT_EQ(Lunar({1989, 8, 1}), (LunarDate{1989, 6, 30, false}));
+    EXPECT_EQ(Lunar({2013, 6, 8}), (LunarDate{2013, 5, 1, false}));
 }
