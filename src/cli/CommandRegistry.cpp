@@ -2,6 +2,7 @@
 
 #include "base/Parse.h"
 #include "cli/CalendarCommands.h"
+#include "cli/ChartCommands.h"
 #include "cli/LookupCommand.h"
 #include "numerology/CharacterLookup.h"
 #include "numerology/NumberMeaning.h"
@@ -29,6 +30,11 @@ const std::vector<CommandInfo>& AllCommands() {
          [] { return std::make_unique<DayListCommand>(false, LabelsLine); }},
         {"wincal", "万年历窗口的农历、节日、节气、生肖与星座",
          [] { return std::make_unique<DayListCommand>(true, WindowCalendarLine); }},
+        {"pillars", "四柱八字：是否生于节气时刻前、年月日时四柱 (ComputeFourPillars)",
+         [] { return std::make_unique<PillarsCommand>(false); }},
+        {"details", "命盘细节：胎元、大运方向、距节气天数、起运岁数、大运、遁藏 (ComputeChartDetails)",
+         [] { return std::make_unique<PillarsCommand>(true); }},
+        {"chart", "批八字报告", [] { return std::make_unique<ChartCommand>(); }},
         {"strokes", "笔画数：一个或几个字的笔画总数 (StrokeCount)",
          Lookup("TEXT", "字或词", {DataFileId::Zelmar},
                 [](CommandContext& c, const std::string& text) {

@@ -118,6 +118,38 @@ TEST(Cli, BatchLinesTakeTheCommandsOptions) {
               "2024-02-10\t2024\t1\t1\t0\n2024-02-10\t2024\t1\t1\t0\n2024-02-11\t2024\t1\t2\t0\n");
 }
 
+TEST(Cli, ChartCommands) {
+    EXPECT_EQ(RunInProcess({"pillars", "1984-02-04", "12", "0", "男", "--before-term", "1"}).out,
+              "1\t癸亥 乙丑 戊辰 戊午\n");
+    EXPECT_EQ(RunInProcess({"pillars", "2024-2-4", "16", "26", "男"}).out, "1\t癸卯 乙丑 戊戌 庚申\n");
+    EXPECT_EQ(RunInProcess({"details", "1980-01-01", "12", "0", "女"}).out,
+              "丁卯\t0\t5\t2\t丙子 丁丑 戊寅 己卯 庚辰 辛巳 壬午 癸未 甲申 乙酉\t乙己丁\t癸辛己\t辛\t己丁\n");
+    const CliRun chart = RunInProcess({"chart", "--surname", "张", "--given", "三", "--sex", "女", "--year", "1980"});
+    EXPECT_EQ(chart.status, 0);
+    EXPECT_NE(chart.out.find("\n大运：丙子   丁丑   戊寅"), std::string::npos);
+    EXPECT_NE(chart.out.find("\n袁天罡称骨算命：\n你的骨重为："), std::string::npos);
+
+    EXPECT_EQ(RunInProcess({"chart", "--given", "三"}).err, "姓不能为空!\n");
+    EXPECT_EQ(RunInProcess({"chart", "--surname", "张", "--given", "三", "--calendar", "lunar", "--month", "1", "--day",
+                            "30", "--year", "2023"})
+                  .err,
+              "农历日期不存在!\n");
+    EXPECT_EQ(RunInProcess({"chart", "--surname", "张", "--given", "三", "--minute", "5a"}).err,
+              "'5a' is not a valid integer value\n");
+    EXPECT_EQ(RunInProcess({"pillars", "2023-02-30", "0", "0", "男"}).status, 2);
+    EXPECT_EQ(RunInProcess({"pillars", "2023-02-03", "24", "0", "男"}).err, "'24': 出生小时须在0至23之间!\n");
+    EXPECT_EQ(RunInProcess({"chart", "--calendar", "moon"}).status, 2);
+}
+
+TEST(Cli, ChartWithoutTheBoneWeightFileExitsOne) {
+    ScratchDir dir;
+    for (const char* name : {"Zelmar.dll", "OrvFile.dll", "OrvBirth.dll", "Tgcode.dll"})
+        std::filesystem::copy_file(BuiltDataDir() / name, dir.path() / name);
+    const CliRun run = RunInProcess({"chart", "--surname", "张", "--given", "三"}, "", dir.path().string());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("dream.dll"), std::string::npos);
+}
+
 TEST(Cli, BatchReadsOneInputPerLineAndKeepsLinesAligned) {
     const CliRun run = RunInProcess({"element", "-"}, "甲\n子\r\n\n%\n 丙 \n江\n");
     // The empty line is bad input: an empty output line, its message, exit 2 at the end.
