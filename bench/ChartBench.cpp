@@ -25,3 +25,27 @@ void BM_BirthChartReport(benchmark::State& state) {
 BENCHMARK(BM_BirthChartReport)->Unit(benchmark::kMicrosecond);
 
 } // namespace
+
+#include "numerology/CompanyNameReport.h"
+
+namespace {
+
+// One whole company-name report with every lookup. Target: under 2 ms.
+void BM_CompanyNameReport(benchmark::State& state) {
+    korvani::data::DataStore store(KORVANI_BIN_DIR);
+    korvani::data::Catalogue catalogue(store);
+    BirthInput input;
+    input.surname = "李";
+    input.givenName = "明";
+    input.year = "1985";
+    input.month = "6";
+    input.day = "15";
+    input.hour = "巳 9";
+    input.minute = "30";
+    const korvani::numerology::CompanyNameParts name{"成都", "鸿图兴隆", "贸易有限公司"};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(korvani::numerology::BuildCompanyNameReport(catalogue, input, name, 2026));
+}
+BENCHMARK(BM_CompanyNameReport)->Unit(benchmark::kMicrosecond);
+
+} // namespace

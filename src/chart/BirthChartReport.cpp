@@ -5,7 +5,7 @@
 #include "calendar/CalendarLabels.h"
 #include "chart/BoneWeight.h"
 #include "chart/ChartDetails.h"
-#include "numerology/CharacterLookup.h"
+#include "chart/ChartLines.h"
 
 namespace korvani::chart {
 
@@ -36,9 +36,9 @@ std::vector<std::string> Characters(std::string_view text) {
 std::optional<ValidationMessage> CheckInput(const BirthInput& input) {
     using base::Trim;
     if (Trim(input.surname).empty())
-        return ValidationMessage{"姓不能为空!", "Xing2"};
+        return ValidationMessage{"姓不能为空!", "surname"};
     if (Trim(input.givenName).empty())
-        return ValidationMessage{"名不能为空!", "NameB2"};
+        return ValidationMessage{"名不能为空!", "givenName"};
     if (Trim(input.year).empty())
         return ValidationMessage{"请选择出生年!", ""};
     if (Trim(input.month).empty())
@@ -60,42 +60,28 @@ ReportOutcome BuildBirthChartReport(data::Catalogue& catalogue, const BirthInput
         return {*message, {}};
     const ResolvedBirth& b = std::get<ResolvedBirth>(resolved);
 
-    const int dayNumber = base::DayNumber(b.date);
     const calendar::LunarDate& lunar = b.lunar;
-    const std::string yearLabel = base::TrimCopy(calendar::YearCycleLabel(lunar.Year - 1864));
-    const FourPillars p = ComputeFourPillars(catalogue, base::ParseInt(b.yearText), base::ParseInt(b.monthText),
-                                             base::ParseInt(b.dayText), b.hour, b.minute, base::Trim(input.sex));
+    const FourPillars p = PillarsOf(catalogue, b, input);
     const ChartDetails d = ComputeChartDetails(p);
     const int s = d.StartAge;
 
     const std::string ds(StemByNumber[p.DayStem]);
     const auto G = [&](std::string_view stem) { return TenGodName(catalogue, ds + std::string(stem)); };
     const auto N = [&](const Pillar& pillar) { return NayinName(catalogue, PillarText(pillar)); };
-    const auto E = [&](std::string_view c) { return numerology::CharacterElement(catalogue, c); };
     const auto stem = [](int n) { return std::string(StemByNumber[Mod(n, 10)]); };
-    const auto branch = [](int n) { return std::string(BranchByNumber[Mod(n, 12)]); };
 
     std::vector<std::string> lines;
     const auto add = [&](std::string line) { lines.push_back(std::move(line)); };
 
-    const std::string formatted = base::FormatDate(b.date);
     add(std::string(kFrameLine));
-    add("姓名：" + base::TrimCopy(input.surname) + base::TrimCopy(input.givenName));
-    add("年龄：" + std::to_string(currentYear - base::ParseInt(b.dateText.substr(0, 4))) + "岁");
-    add("您出生公历：" + formatted.substr(0, 4) + "年" + formatted.substr(5, 2) + "月" + formatted.substr(8, 2) + "日" +
-        b.hourText + "点" + input.minute + "分");
-    add("农历：" + yearLabel + calendar::LunarMonthLabel(lunar.Month, lunar.IsLeap) +
-        calendar::LunarDayLabel(lunar.Day));
-    add("属相：" + yearLabel.substr(7, 3)); // the animal after the pair and the bracket
-    add("星座：" + calendar::ConstellationOf(dayNumber));
+    for (std::string& line : BirthHeaderLines(b, input, currentYear, b.hourText))
+        add(std::move(line));
     add(std::string(kChartSeparator));
 
     add("胎元：" + PillarText(d.ConceptionPillar) + "(" + N(d.ConceptionPillar) + ")");
     add("起运：" + std::to_string(s) + "岁");
-    const std::string ys = stem(p.YearStem), ms = stem(p.MonthStem), hs = stem(p.HourStem);
-    add("十神：" + G(ys) + std::string(kGap) + G(ms) + std::string(kGap) + "日元" + std::string(kGap) + G(hs));
-    add("八字：" + PillarText(p.YearPillar()) + std::string(kGap) + PillarText(p.MonthPillar()) + std::string(kGap) +
-        PillarText(p.DayPillar()) + std::string(kGap) + PillarText(p.HourPillar()));
+    add(TenGodsLine(catalogue, p));
+    add(EightCharactersLine(p));
 
     // Hidden stems: the first character of each column, then the second and third where there are.
     const std::vector<std::vector<std::string>> hidden = {Characters(d.YearHidden), Characters(d.MonthHidden),
@@ -111,11 +97,9 @@ ReportOutcome BuildBirthChartReport(data::Catalogue& catalogue, const BirthInput
         add(line);
     }
 
-    const std::string elements = E(ys) + E(branch(p.YearBranch)) + std::string(kGap) + E(ms) +
-                                 E(branch(p.MonthBranch)) + std::string(kGap) + E(ds) + E(branch(p.DayBranch)) +
-                                 std::string(kGap) + E(hs) + E(branch(p.HourBranch));
+    const std::string elements = ElementText(catalogue, p);
     add("五行：" + elements);
-    add("纳音：" + N(p.YearPillar()) + " " + N(p.MonthPillar()) + " " + N(p.DayPillar()) + " " + N(p.HourPillar()));
+    add(NayinLine(catalogue, p));
 
     std::string nayin = "纳音：";
     std::string gods = "十神：";

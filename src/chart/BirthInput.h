@@ -26,8 +26,8 @@ struct BirthInput {
 // The 24 items of the hour list: "子 0", "丑 1", "丑 2", ... "亥 22", "子 23".
 std::string HourItemText(int hour);
 
-// A message of the input checks, shown in the information box; `focus` names the control that
-// takes the input focus (empty: the focus stays).
+// A message of the input checks, shown in the information box; `focus` names the input field that
+// takes the input focus ("surname", "givenName", "shortName"; empty: the focus stays).
 struct ValidationMessage {
     std::string text;
     std::string focus;

@@ -12,14 +12,10 @@
 
 namespace korvani::cli {
 
-namespace {
-
 int CurrentYear() {
     const auto today = std::chrono::year_month_day(std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()));
     return static_cast<int>(today.year());
 }
-
-} // namespace
 
 void BirthOptions::Declare(CLI::App& app) {
     app.add_option("--surname", surname, "姓");

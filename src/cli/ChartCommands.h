@@ -53,6 +53,9 @@ private:
     BirthOptions m_birth;
 };
 
+// The current year by the system clock, for the reports' ages.
+int CurrentYear();
+
 // Writes a report's lines, or throws its input message as bad input.
 void WriteReport(const chart::ReportOutcome& outcome, std::ostream& out);
 

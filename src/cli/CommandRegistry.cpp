@@ -1,6 +1,7 @@
 #include "cli/CommandRegistry.h"
 
 #include "base/Parse.h"
+#include "cli/AnalyzeCommand.h"
 #include "cli/CalendarCommands.h"
 #include "cli/ChartCommands.h"
 #include "cli/LookupCommand.h"
@@ -50,6 +51,7 @@ const std::vector<CommandInfo>& AllCommands() {
                 [](CommandContext& c, const std::string& character) {
                     return numerology::CharacterElement(c.catalogue, character);
                 })},
+        {"analyze", "公司名称分析报告", [] { return std::make_unique<AnalyzeCommand>(); }},
         {"verdict", "数理吉凶：数字除以81的余数的吉凶 (NumberVerdict)",
          Lookup("NUMBER", "整数", {},
                 [](CommandContext&, const std::string& number) { return numerology::NumberVerdict(number); })},

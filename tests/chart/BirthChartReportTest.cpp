@@ -73,9 +73,9 @@ TEST_F(BirthChartReportTest, InputChecksInTheirOrder) {
     BirthInput input = Birth("1980", "1", "1", 0, "0", "男");
     input.surname = " ";
     input.givenName = "";
-    EXPECT_EQ(Message(input), (ValidationMessage{"姓不能为空!", "Xing2"}));
+    EXPECT_EQ(Message(input), (ValidationMessage{"姓不能为空!", "surname"}));
     input.surname = "张";
-    EXPECT_EQ(Message(input), (ValidationMessage{"名不能为空!", "NameB2"}));
+    EXPECT_EQ(Message(input), (ValidationMessage{"名不能为空!", "givenName"}));
     input.givenName = "三";
     input.year = "";
     input.month = "";

@@ -141,6 +141,18 @@ TEST(Cli, ChartCommands) {
     EXPECT_EQ(RunInProcess({"chart", "--calendar", "moon"}).status, 2);
 }
 
+TEST(Cli, AnalyzeCommand) {
+    const CliRun run = RunInProcess({"analyze", "--surname", "李", "--given", "明", "--prefix", "成都", "--body", "三好",
+                                     "--suffix", "科技有限公司"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("\n企业名称：成都三好科技有限公司\n"), std::string::npos);
+    EXPECT_NE(run.out.find("\n【三好】行运格(主体)数理9分析：\n"), std::string::npos);
+    EXPECT_EQ(RunInProcess({"analyze", "--surname", "李", "--given", "明", "--body", "好"}).err,
+              "企业简称为两个字以上!\n");
+    EXPECT_EQ(RunInProcess({"analyze", "--surname", "李", "--given", "明", "--body", "三好", "--day", "32"}).err,
+              "'1980-1-32' is not a valid date\n");
+}
+
 TEST(Cli, ChartWithoutTheBoneWeightFileExitsOne) {
     ScratchDir dir;
     for (const char* name : {"Zelmar.dll", "OrvFile.dll", "OrvBirth.dll", "Tgcode.dll"})
