@@ -5,6 +5,7 @@
 #include "cli/CalendarCommands.h"
 #include "cli/ChartCommands.h"
 #include "cli/LookupCommand.h"
+#include "cli/NameCommand.h"
 #include "numerology/CharacterLookup.h"
 #include "numerology/NumberMeaning.h"
 
@@ -52,6 +53,7 @@ const std::vector<CommandInfo>& AllCommands() {
                     return numerology::CharacterElement(c.catalogue, character);
                 })},
         {"analyze", "公司名称分析报告", [] { return std::make_unique<AnalyzeCommand>(); }},
+        {"name", "起名：按八字所缺五行与笔画吉数生成候选名称", [] { return std::make_unique<NameCommand>(); }},
         {"verdict", "数理吉凶：数字除以81的余数的吉凶 (NumberVerdict)",
          Lookup("NUMBER", "整数", {},
                 [](CommandContext&, const std::string& number) { return numerology::NumberVerdict(number); })},

@@ -1,5 +1,6 @@
 #include "data/SqliteDatabase.h"
 
+#include <cstdint>
 #include <sqlite3.h>
 
 namespace korvani::data {
@@ -22,6 +23,18 @@ std::string FileUri(const std::string& path, const char* query) {
         }
     }
     return uri + query;
+}
+
+// korvani_shuffle(seed, id): a 64-bit mix of the two (splitmix64), so that "order by
+// korvani_shuffle(?, ID)" lists a table's rows in an order that a seed repeats and that differs
+// from seed to seed. The candidate queries draw their random samples of the name pools with it.
+void Shuffle(sqlite3_context* context, int, sqlite3_value** args) {
+    std::uint64_t z = static_cast<std::uint64_t>(sqlite3_value_int64(args[0])) +
+                      static_cast<std::uint64_t>(sqlite3_value_int64(args[1])) * 0x9E3779B97F4A7C15ull;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    z ^= z >> 31;
+    sqlite3_result_int64(context, static_cast<sqlite3_int64>(z));
 }
 
 [[noreturn]] void Fail(sqlite3* db, int rc) {
@@ -53,6 +66,16 @@ void SqliteStatement::Bind(int index, long long value) {
     const int rc = sqlite3_bind_int64(m_stmt, index, value);
     if (rc != SQLITE_OK)
         Fail(m_db, rc);
+}
+
+void SqliteStatement::Bind(const char* name, std::string_view text) {
+    if (const int index = sqlite3_bind_parameter_index(m_stmt, name))
+        Bind(index, text);
+}
+
+void SqliteStatement::Bind(const char* name, long long value) {
+    if (const int index = sqlite3_bind_parameter_index(m_stmt, name))
+        Bind(index, value);
 }
 
 bool SqliteStatement::Step() {
@@ -93,6 +116,8 @@ SqliteDatabase::SqliteDatabase(const std::string& path, Mode mode) {
     sqlite3_extended_result_codes(m_db, 1);
     if (mode == Mode::ReadOnly)
         Execute("PRAGMA query_only = 1");
+    sqlite3_create_function(m_db, "korvani_shuffle", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, Shuffle, nullptr,
+                            nullptr);
 }
 
 SqliteDatabase::~SqliteDatabase() {

@@ -31,6 +31,9 @@ public:
     void Reset();
     void Bind(int index, std::string_view text);
     void Bind(int index, long long value);
+    // Binds a named parameter (":name"); a name the statement does not use is passed over.
+    void Bind(const char* name, std::string_view text);
+    void Bind(const char* name, long long value);
     // Advances to the next row; false when there is none.
     bool Step();
     bool IsNull(int column) const;

@@ -153,6 +153,22 @@ TEST(Cli, AnalyzeCommand) {
               "'1980-1-32' is not a valid date\n");
 }
 
+TEST(Cli, NameCommand) {
+    const std::vector<std::string> args = {"name", "--surname", "张", "--length", "3", "--seed", "42", "--pages", "2",
+                                           "--prefix", "成都", "--suffix", "科技"};
+    const CliRun first = RunInProcess(args);
+    EXPECT_EQ(first.status, 0);
+    EXPECT_TRUE(first.out.starts_with("编号\t企业名称\t企业繁体字\t总体笔画\t单位主体\t主体五行\t主体笔画\t行业笔画\t总体评分\n"));
+    EXPECT_EQ(std::count(first.out.begin(), first.out.end(), '\n'), 201); // the headings and two pages
+    EXPECT_EQ(RunInProcess(args).out, first.out);
+    EXPECT_NE(first.out.find("\n1\t成都"), std::string::npos);
+
+    EXPECT_EQ(RunInProcess({"name", "--surname", "张", "--length", "2", "--fix1", "华", "--fix2", "兴"}).err,
+              "二字名不能同时固定两个字！\n");
+    EXPECT_EQ(RunInProcess({"name", "--surname", "张", "--length", "5"}).status, 2);
+    EXPECT_EQ(RunInProcess({"name", "--length", "2"}).err, "姓不能为空!\n");
+}
+
 TEST(Cli, ChartWithoutTheBoneWeightFileExitsOne) {
     ScratchDir dir;
     for (const char* name : {"Zelmar.dll", "OrvFile.dll", "OrvBirth.dll", "Tgcode.dll"})

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <array>
+
+#include "cli/ChartCommands.h"
+
+namespace korvani::cli {
+
+// `name` (birth options) `--length 2|3|4 [--fix1 C] .. [--fix4 C] [--prefix P] [--suffix X]
+// [--seed N] [--pages K]` → the heading line of the results grid, then its rows, K pages.
+class NameCommand : public Command {
+public:
+    void Declare(CLI::App& app) override;
+    std::vector<data::DataFileId> DataFiles() const override;
+    void Run(CommandContext& context, std::ostream& out) override;
+
+private:
+    BirthOptions m_birth;
+    int m_length = 2;
+    std::array<std::string, 4> m_fixed;
+    std::string m_prefix;
+    std::string m_suffix;
+    std::string m_seed;
+    int m_pages = 1;
+};
+
+} // namespace korvani::cli

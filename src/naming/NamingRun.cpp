@@ -1,0 +1,86 @@
+#include "naming/NamingRun.h"
+
+#include "base/Text.h"
+#include "chart/ChartLines.h"
+#include "numerology/CharacterLookup.h"
+
+namespace korvani::naming {
+
+namespace {
+
+constexpr std::array<std::string_view, 5> kElements = {"金", "木", "水", "火", "土"};
+
+} // namespace
+
+std::variant<std::string, chart::ValidationMessage> ComputeMissingElements(data::Catalogue& catalogue,
+                                                                           const chart::BirthInput& birth) {
+    const auto resolved = chart::ResolveBirth(birth);
+    if (const auto* message = std::get_if<chart::ValidationMessage>(&resolved))
+        return *message;
+    const chart::FourPillars p = chart::PillarsOf(catalogue, std::get<chart::ResolvedBirth>(resolved), birth);
+    const std::string present = chart::ElementText(catalogue, p);
+    std::string missing;
+    for (std::string_view element : kElements)
+        if (present.find(element) == std::string::npos)
+            missing += element;
+    return missing;
+}
+
+NamingOutcome RunNaming(data::Catalogue& catalogue, const NamingRequest& request, base::RandomSource& random) {
+    using base::Trim;
+    using chart::ValidationMessage;
+    const chart::BirthInput& birth = request.birth;
+    const auto refuse = [](const char* text, const char* focus = "") {
+        return NamingOutcome{ValidationMessage{text, focus}, "提示", std::nullopt};
+    };
+    if (Trim(birth.surname).empty())
+        return refuse("姓不能为空!", "surname");
+    if (Trim(birth.year).empty())
+        return refuse("请选择出生年!");
+    if (Trim(birth.month).empty())
+        return refuse("请选择出生月!");
+    if (Trim(birth.day).empty())
+        return refuse("请选择出生日!");
+    if (Trim(birth.hour).empty())
+        return refuse("请选择出生小时!");
+
+    NamingResult result;
+    NamingState& state = result.state;
+    const auto missing = ComputeMissingElements(catalogue, birth);
+    if (const auto* message = std::get_if<ValidationMessage>(&missing))
+        return {*message, "提示", std::nullopt};
+    state.missingElements = std::get<std::string>(missing);
+
+    const std::string prefix = base::TrimCopy(request.prefix);
+    const std::string suffix = base::TrimCopy(request.suffix);
+    if (!suffix.empty()) {
+        state.suffixBh = numerology::StrokeCount(catalogue, suffix);
+        state.suffixFt = numerology::TraditionalForm(catalogue, suffix);
+    }
+    if (!prefix.empty())
+        state.prefixFt = numerology::TraditionalForm(catalogue, prefix);
+    if (!(suffix + prefix).empty())
+        state.affixBh = numerology::StrokeCount(catalogue, suffix + prefix);
+
+    // The first n missing elements become the filter, n the name length.
+    const int n = request.length;
+    for (std::size_t i = 0; i < state.missingElements.size() && static_cast<int>(i / 3) < n; i += 3)
+        state.requiredElements.push_back(state.missingElements.substr(i, 3));
+
+    std::array<bool, 4> fixedPositions{};
+    std::array<std::string, 4> fixedCharacters{};
+    for (int i = 0; i < n && i < 4; ++i) {
+        fixedCharacters[i] = base::TrimCopy(request.fixed[i]);
+        fixedPositions[i] = !fixedCharacters[i].empty();
+    }
+    const auto t = TemplateFor(n, fixedPositions);
+    if (!t) {
+        static constexpr const char* kAllFixed[] = {"二字名不能同时固定两个字！", "三字名不能同时固定三个字！",
+                                                    "四字名不能同时固定四个字！"};
+        return {ValidationMessage{kAllFixed[n - 2], ""}, "信息提示", std::nullopt};
+    }
+    result.rows = RunTemplate(catalogue, *t, fixedCharacters, state.requiredElements, random);
+    return {std::nullopt, "", std::move(result)};
+}
+
+} // namespace korvani::naming

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/RandomSource.h"
+#include "chart/BirthInput.h"
+#include "data/Catalogue.h"
+#include "naming/CandidateQuery.h"
+
+namespace korvani::naming {
+
+// The naming page's inputs.
+struct NamingRequest {
+    chart::BirthInput birth;
+    std::string prefix;                  // 地区前缀 (NameBegin)
+    std::string suffix;                  // 行业后缀 (NameEnd)
+    int length = 2;                      // 2, 3 or 4 (二字名, 三字名, 四字名)
+    std::array<std::string, 4> fixed{}; // 字词限定: the fixed character of positions 1 to 4, or empty
+};
+
+// What a run keeps for the pages of its result.
+struct NamingState {
+    std::string missingElements;               // the elements the chart lacks, in the order 金木水火土
+    std::vector<std::string> requiredElements; // the first n of them, that every candidate must contain
+    std::string prefixFt;                      // traditional form of the prefix
+    std::string suffixFt;                      // traditional form of the suffix
+    int suffixBh = 0;                          // strokes of the suffix
+    int affixBh = 0;                           // strokes of suffix and prefix together
+};
+
+struct NamingResult {
+    NamingState state;
+    std::vector<CandidateRow> rows;
+};
+
+// A run's outcome: the input check's message (`caption` "提示" for the information box, "信息提示"
+// for the all-positions-fixed box), or the result.
+struct NamingOutcome {
+    std::optional<chart::ValidationMessage> message;
+    std::string caption;
+    std::optional<NamingResult> result;
+};
+
+// The elements (金, 木, 水, 火, 土, in this order) that none of the chart's eight characters has.
+// The birth must pass ResolveBirth; its messages come back as the outcome's message.
+std::variant<std::string, chart::ValidationMessage> ComputeMissingElements(data::Catalogue& catalogue,
+                                                                           const chart::BirthInput& birth);
+
+// One naming run: checks the inputs in order, computes the missing elements and the affixes'
+// strokes and traditional forms, and runs the template of the length and fixed positions.
+// Throws InputError for a text that is no date or integer, DataFileError for an unreadable file.
+NamingOutcome RunNaming(data::Catalogue& catalogue, const NamingRequest& request, base::RandomSource& random);
+
+} // namespace korvani::naming

@@ -1,0 +1,227 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <tuple>
+
+#include "base/Errors.h"
+#include "base/Utf8.h"
+#include "data/TestDataDir.h"
+#include "naming/CandidatePage.h"
+
+using namespace korvani::naming;
+using korvani::base::RandomSource;
+using korvani::chart::BirthInput;
+using korvani::testing::BuiltDataDir;
+
+namespace {
+
+BirthInput Birth(const char* y = "1980", const char* m = "5", const char* d = "17", const char* hour = "午 12") {
+    BirthInput b;
+    b.surname = "张";
+    b.year = y;
+    b.month = m;
+    b.day = d;
+    b.hour = hour;
+    return b;
+}
+
+const char* const kFixedCharacters[] = {"华", "兴", "达", "信"};
+
+} // namespace
+
+class NamingTest : public testing::Test {
+protected:
+    void SetUp() override {
+        auto& db = m_store.Connection(korvani::data::DataFileId::Zelmar);
+        auto& words = db.Prepare("select zi, bh from word");
+        while (words.Step())
+            m_strokes[words.Text(0)] = static_cast<int>(words.Int(1));
+        auto& patterns = db.Prepare("select lx, bh11, bh12, bh21, bh22, zf from gz");
+        while (patterns.Step())
+            m_patterns[{int(patterns.Int(0)), int(patterns.Int(1)), int(patterns.Int(2)), int(patterns.Int(3)),
+                        int(patterns.Int(4))}] = int(patterns.Int(5));
+    }
+
+    korvani::data::DataStore m_store{BuiltDataDir().string()};
+    korvani::data::Catalogue m_catalogue{m_store};
+    std::map<std::string, int> m_strokes;
+    std::map<std::tuple<int, int, int, int, int>, int> m_patterns;
+};
+
+// Every template returns only candidates that honour it: the fixed characters in their places, a
+// stroke pattern listed for the length with its score, every required element, the row limit.
+TEST_F(NamingTest, EveryTemplateHonoursItsRules) {
+    RandomSource random(2024);
+    for (const CandidateTemplate& t : AllTemplates()) {
+        NamingRequest request{Birth(), "", "", t.length, {}};
+        for (int i = 0; i < t.length; ++i)
+            if (t.fixed[i])
+                request.fixed[i] = kFixedCharacters[i];
+        const NamingOutcome outcome = RunNaming(m_catalogue, request, random);
+        ASSERT_TRUE(outcome.result) << t.length;
+        const NamingResult& result = *outcome.result;
+        if (t.rowLimit > 0) {
+            EXPECT_LE(result.rows.size(), static_cast<std::size_t>(t.rowLimit));
+        }
+        for (const CandidateRow& row : result.rows) {
+            const auto characters = korvani::base::SplitCharacters(row.zi);
+            ASSERT_EQ(characters.size(), static_cast<std::size_t>(t.length)) << row.zi;
+            std::array<int, 4> strokes{};
+            int total = 0;
+            for (int i = 0; i < t.length; ++i) {
+                if (t.fixed[i]) {
+                    ASSERT_EQ(characters[i], kFixedCharacters[i]) << row.zi;
+                }
+                strokes[i] = m_strokes.at(characters[i]);
+                total += strokes[i];
+            }
+            EXPECT_EQ(row.bh, total) << row.zi;
+            const auto pattern = m_patterns.find({t.length, strokes[0], strokes[1], strokes[2], strokes[3]});
+            ASSERT_NE(pattern, m_patterns.end()) << row.zi;
+            EXPECT_EQ(row.fs, pattern->second) << row.zi;
+            for (const std::string& element : result.state.requiredElements)
+                EXPECT_NE(row.wuhang.find(element), std::string::npos) << row.zi << " " << element;
+        }
+    }
+}
+
+TEST_F(NamingTest, FourCharactersWithoutFixedOnesAreTwoBestWords) {
+    RandomSource random(7);
+    const NamingOutcome outcome = RunNaming(m_catalogue, {Birth(), "", "", 4, {}}, random);
+    ASSERT_TRUE(outcome.result);
+    ASSERT_FALSE(outcome.result->rows.empty());
+    auto& words = m_store.Connection(korvani::data::DataFileId::Zelmar).Prepare("select zi from MZ where fs > 89");
+    std::set<std::string> best;
+    while (words.Step())
+        best.insert(words.Text(0));
+    for (const CandidateRow& row : outcome.result->rows) {
+        EXPECT_TRUE(best.count(row.zi.substr(0, 6))) << row.zi;
+        EXPECT_TRUE(best.count(row.zi.substr(6))) << row.zi;
+    }
+}
+
+TEST_F(NamingTest, MissingElementsBecomeTheFilter) {
+    // A birth that lacks three elements or more, and one that lacks none.
+    std::vector<BirthInput> births;
+    bool sawNone = false;
+    bool sawThree = false;
+    for (int year = 1980; year < 2000 && !(sawNone && sawThree); ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            for (const char* hour : {"子 0", "卯 6", "午 12", "酉 18"}) {
+                const std::string y = std::to_string(year);
+                const std::string m = std::to_string(month);
+                const BirthInput birth = Birth(y.c_str(), m.c_str(), "9", hour);
+                const std::string missing = std::get<std::string>(ComputeMissingElements(m_catalogue, birth));
+                if ((missing.size() >= 9 && !sawThree) || (missing.empty() && !sawNone))
+                    births.push_back(birth);
+                sawThree = sawThree || missing.size() >= 9;
+                sawNone = sawNone || missing.empty();
+            }
+        }
+    }
+    ASSERT_TRUE(sawThree);
+    ASSERT_TRUE(sawNone);
+    for (const BirthInput& birth : births) {
+        const std::string missing = std::get<std::string>(ComputeMissingElements(m_catalogue, birth));
+        RandomSource random(11);
+        for (int length : {2, 3}) {
+            const NamingOutcome outcome = RunNaming(m_catalogue, {birth, "", "", length, {"华"}}, random);
+            ASSERT_TRUE(outcome.result);
+            const auto& required = outcome.result->state.requiredElements;
+            EXPECT_EQ(outcome.result->state.missingElements, missing);
+            // The first n missing elements, n the name length; none for a chart that lacks none.
+            const std::size_t n = std::min<std::size_t>(missing.size() / 3, length);
+            ASSERT_EQ(required.size(), n);
+            for (std::size_t i = 0; i < n; ++i)
+                EXPECT_EQ(required[i], missing.substr(3 * i, 3));
+        }
+    }
+}
+
+TEST_F(NamingTest, InputChecksAndAllPositionsFixed) {
+    RandomSource random(1);
+    BirthInput birth = Birth();
+    birth.surname = " ";
+    EXPECT_EQ(RunNaming(m_catalogue, {birth, "", "", 2, {}}, random).message->text, "姓不能为空!");
+    birth.surname = "张";
+    birth.hour = "";
+    EXPECT_EQ(RunNaming(m_catalogue, {birth, "", "", 2, {}}, random).message->text, "请选择出生小时!");
+    const NamingOutcome all = RunNaming(m_catalogue, {Birth(), "", "", 3, {"华", "兴", "达"}}, random);
+    EXPECT_EQ(all.message->text, "三字名不能同时固定三个字！");
+    EXPECT_EQ(all.caption, "信息提示");
+    EXPECT_EQ(RunNaming(m_catalogue, {Birth(), "", "", 2, {"华", "兴"}}, random).message->text,
+              "二字名不能同时固定两个字！");
+    EXPECT_EQ(RunNaming(m_catalogue, {Birth(), "", "", 4, {"华", "兴", "达", "信"}}, random).message->text,
+              "四字名不能同时固定四个字！");
+    // A third fixed character left in place for a two-character name is not read.
+    EXPECT_TRUE(RunNaming(m_catalogue, {Birth(), "", "", 2, {"华", "", "达"}}, random).result);
+    // A fixed character that the table lacks gives an empty result, not an error.
+    EXPECT_TRUE(RunNaming(m_catalogue, {Birth(), "", "", 2, {"😀"}}, random).result->rows.empty());
+    EXPECT_THROW(RunNaming(m_catalogue, {Birth("2023", "2", "30"), "", "", 2, {}}, random), korvani::InputError);
+    EXPECT_EQ(RunNaming(m_catalogue, {Birth("1899", "2", "3"), "", "", 2, {}}, random).message->text,
+              "公历日期须在1900-01-31至2100-12-31之间!");
+}
+
+TEST_F(NamingTest, AffixesAndTheGridRow) {
+    RandomSource random(3);
+    const NamingOutcome outcome = RunNaming(m_catalogue, {Birth(), " 成都 ", "科技有限公司", 2, {"华"}}, random);
+    const NamingState& s = outcome.result->state;
+    EXPECT_EQ(s.prefixFt, "成都");
+    EXPECT_EQ(s.suffixFt, "科技有限公司");
+    EXPECT_EQ(s.suffixBh, 46);
+    EXPECT_EQ(s.affixBh, 46 + 23);
+    const auto page = ShowCandidatePage(*outcome.result, " 成都 ", "科技有限公司", random);
+    ASSERT_FALSE(page.empty());
+    const GridRow& row = page.front();
+    EXPECT_EQ(row[0], "1");
+    EXPECT_EQ(row[1], "成都" + row[4] + "科技有限公司");
+    EXPECT_EQ(row[3], std::to_string(std::stoi(row[6]) + 69));
+    EXPECT_EQ(row[7], "46");
+
+    // Without affixes the name is the body, its strokes the body's, the suffix's 0.
+    const NamingOutcome bare = RunNaming(m_catalogue, {Birth(), "", "", 2, {"华"}}, random);
+    for (const GridRow& r : ShowCandidatePage(*bare.result, "", "", random)) {
+        EXPECT_EQ(r[1], r[4]);
+        EXPECT_EQ(r[3], r[6]);
+        EXPECT_EQ(r[7], "0");
+    }
+}
+
+TEST(CandidatePage, ScoreBonusByTheRemainder) {
+    EXPECT_EQ(ScoreBonus(81), 4);
+    EXPECT_EQ(ScoreBonus(162), 4);
+    EXPECT_EQ(ScoreBonus(80), 2);
+    EXPECT_EQ(ScoreBonus(6), 3);
+    EXPECT_EQ(ScoreBonus(87), 3);
+    EXPECT_EQ(ScoreBonus(68), 4);
+    EXPECT_EQ(ScoreBonus(2), 2);
+}
+
+TEST(CandidatePage, PagesDrawRowsAtRandomWithReplacement) {
+    NamingResult result;
+    RandomSource random(5);
+    EXPECT_TRUE(ShowCandidatePage(result, "", "", random).empty());
+    result.rows = {{"华兴", "水金", "華興", 30, 80}};
+    auto page = ShowCandidatePage(result, "", "", random);
+    ASSERT_EQ(page.size(), 1u);
+    EXPECT_EQ(page[0][8], std::to_string(80 + ScoreBonus(30)));
+    EXPECT_FALSE(HasMorePages(result));
+    result.rows.push_back({"达信", "火金", "達信", 25, 90});
+    EXPECT_EQ(ShowCandidatePage(result, "", "", random).size(), 2u);
+    result.rows.resize(150, result.rows[0]);
+    EXPECT_TRUE(HasMorePages(result));
+    page = ShowCandidatePage(result, "", "", random);
+    ASSERT_EQ(page.size(), 100u);
+    EXPECT_EQ(page.back()[0], "100");
+}
+
+TEST_F(NamingTest, TheSameSeedRepeatsARunAndFreshRunsDiffer) {
+    const auto grid = [&](RandomSource random) {
+        const NamingOutcome outcome = RunNaming(m_catalogue, {Birth(), "", "", 3, {}}, random);
+        return ShowCandidatePage(*outcome.result, "", "", random);
+    };
+    EXPECT_EQ(grid(RandomSource(99)), grid(RandomSource(99)));
+    EXPECT_NE(grid(RandomSource(99)), grid(RandomSource(100)));
+    EXPECT_NE(grid(RandomSource::Fresh()), grid(RandomSource::Fresh()));
+}
