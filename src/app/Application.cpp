@@ -13,6 +13,10 @@ void SetUpApplication(QApplication& application) {
     QFont font(QStringLiteral("Noto Sans CJK SC"), 9);
     font.setStyleHint(QFont::SansSerif);
     application.setFont(font);
+    // The reports line up their columns by character widths: their memos use the monospaced face.
+    QFont mono(QStringLiteral("Noto Sans Mono CJK SC"), 9);
+    mono.setStyleHint(QFont::Monospace);
+    QApplication::setFont(mono, "QPlainTextEdit");
 }
 
 } // namespace korvani::app

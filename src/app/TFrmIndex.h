@@ -1,18 +1,59 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
+
+#include "data/Catalogue.h"
+#include "data/DataStore.h"
+
+class QStackedWidget;
+class QToolButton;
 
 namespace korvani::app {
 
-// The main window: a fixed frame of 800 × 590 that holds the program's pages.
+class AnalysisPage;
+class ChartPage;
+class NamingPage;
+
+// The main window: a borderless frame of 800 × 590 with a caption strip that moves it, the row of
+// tool buttons that choose the pages, and the page control with the program's pages.
 class TFrmIndex : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TFrmIndex(QWidget* parent = nullptr);
+    // `dataDirectory`: the folder of the data files (the program's own folder by default).
+    explicit TFrmIndex(const std::string& dataDirectory = data::ProgramDirectory(), QWidget* parent = nullptr);
+    ~TFrmIndex() override;
 
     static constexpr int kClientWidth = 800;
     static constexpr int kClientHeight = 590;
+
+    data::Catalogue& Catalogue() { return *m_catalogue; }
+    QStackedWidget* Pages() const { return m_pages; }
+    NamingPage* Naming() const { return m_naming; }
+    AnalysisPage* Analysis() const { return m_analysis; }
+    ChartPage* Chart() const { return m_chart; }
+
+    // The close button: closes the data connections, deletes the lock files beside the data files
+    // and ends the program.
+    void RzToolButton12Click();
+    // The minimise button.
+    void RzToolButton11Click();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QToolButton* ToolButton(const char* name, const QString& label, const QString& hint, const QString& seal,
+                            const QColor& color);
+
+    std::unique_ptr<data::DataStore> m_store;
+    std::unique_ptr<data::Catalogue> m_catalogue;
+    QStackedWidget* m_pages;
+    NamingPage* m_naming;
+    AnalysisPage* m_analysis;
+    ChartPage* m_chart;
 };
 
 } // namespace korvani::app

@@ -1,0 +1,69 @@
+#include "app/AnalysisPage.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace korvani::app {
+
+AnalysisPage::AnalysisPage(data::Catalogue& catalogue, QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("TabSheet3"));
+    auto* layout = new QVBoxLayout(this);
+    m_form = new CompanyNameForm(catalogue, QStringLiteral("3"), QStringLiteral("ButtonName"), QStringLiteral("分析"),
+                                 false, QPageSize::Letter, this);
+    layout->addWidget(m_form);
+    auto* back = new QPushButton(QStringLiteral("返回起名"), this);
+    back->setObjectName(QStringLiteral("RzBitBtn6"));
+    m_form->Buttons()->addWidget(back);
+    m_form->Buttons()->addStretch();
+    connect(back, &QPushButton::clicked, this, &AnalysisPage::BackToNaming);
+}
+
+TFrmNamemain::TFrmNamemain(data::Catalogue& catalogue, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("FrmNamemain"));
+    setWindowTitle(QStringLiteral("名称分析"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(760, 560);
+    auto* layout = new QVBoxLayout(this);
+    m_form = new CompanyNameForm(catalogue, QString(), QStringLiteral("RzButton1"), QStringLiteral("名称分析"), true,
+                                 QPageSize::A4, this);
+    m_form->Fields().sex->setEditable(true);
+    m_form->Fields().calendar->setEditable(true);
+    layout->addWidget(m_form);
+    auto* quit = new QPushButton(QStringLiteral("退出"), this);
+    quit->setObjectName(QStringLiteral("RzBitBtn3"));
+    m_form->Buttons()->addWidget(quit);
+    m_form->Buttons()->addStretch();
+    connect(quit, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void TFrmNamemain::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    BirthFields& f = m_form->Fields();
+    if (!f.surname->text().trimmed().isEmpty() && !f.givenName->text().trimmed().isEmpty() &&
+        !m_form->ShortName()->text().trimmed().isEmpty())
+        m_form->RunReport();
+    f.surname->setFocus();
+}
+
+void OpenNameAnalysisWindow(data::Catalogue& catalogue, QWidget* parent, const NameAnalysisValues& v) {
+    auto* window = new TFrmNamemain(catalogue, parent);
+    BirthFields& f = window->Form()->Fields();
+    f.surname->setText(v.surname);
+    f.givenName->setText(v.givenName);
+    f.sex->setCurrentIndex(v.sex == QStringLiteral("男") ? 0 : 1);
+    f.year->setCurrentText(v.year);
+    f.month->setCurrentText(v.month);
+    f.day->setCurrentText(v.day);
+    f.hour->setCurrentText(v.hour);
+    f.minute->setCurrentText(v.minute);
+    f.calendar->setCurrentIndex(v.calendarItem);
+    window->Form()->Prefix()->setText(v.prefix);
+    window->Form()->ShortName()->setText(v.body);
+    window->Form()->Suffix()->setText(v.suffix);
+    window->exec();
+}
+
+} // namespace korvani::app

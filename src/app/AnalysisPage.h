@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDialog>
+#include <QWidget>
+
+#include "app/CompanyNameForm.h"
+
+namespace korvani::app {
+
+// The analysis page (名字分析): the company-name report of the representative and the name.
+class AnalysisPage : public QWidget {
+    Q_OBJECT
+
+public:
+    AnalysisPage(data::Catalogue& catalogue, QWidget* parent = nullptr);
+    CompanyNameForm* Form() const { return m_form; }
+    // "分析".
+    void ButtonNameClick() { m_form->RunReport(); }
+
+signals:
+    // "返回起名": back to the naming page.
+    void BackToNaming();
+
+private:
+    CompanyNameForm* m_form;
+};
+
+// The name-analysis window (名称分析), opened from the results grid with a candidate: it writes its
+// report as soon as it is shown when surname, given name and short name are filled.
+class TFrmNamemain : public QDialog {
+    Q_OBJECT
+
+public:
+    TFrmNamemain(data::Catalogue& catalogue, QWidget* parent = nullptr);
+    CompanyNameForm* Form() const { return m_form; }
+    // "名称分析".
+    void RzButton1Click() { m_form->RunReport(); }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    CompanyNameForm* m_form;
+};
+
+// The values a candidate carries into the window.
+struct NameAnalysisValues {
+    QString surname, givenName, sex;
+    int calendarItem = 0;
+    QString suffix, body, prefix, minute, hour, day, month, year;
+};
+
+// Fills a new name-analysis window with the values and shows it modally.
+void OpenNameAnalysisWindow(data::Catalogue& catalogue, QWidget* parent, const NameAnalysisValues& values);
+
+} // namespace korvani::app

@@ -1,0 +1,94 @@
+#include "app/BirthFields.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "app/GbkLengthValidator.h"
+#include "numerology/CompanyNameReport.h"
+
+namespace korvani::app {
+
+namespace {
+
+QComboBox* Combo(QWidget* parent, const QString& name, const QStringList& items, const QString& current,
+                 bool editable) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->addItems(items);
+    combo->setEditable(editable);
+    combo->setCurrentText(current);
+    combo->setMaxVisibleItems(12);
+    return combo;
+}
+
+QStringList Numbers(int first, int last) {
+    QStringList list;
+    for (int i = first; i <= last; ++i)
+        list << QString::number(i);
+    return list;
+}
+
+} // namespace
+
+BirthFields BirthFields::Create(QWidget* parent, QGridLayout* layout, int row, const QString& suffix) {
+    BirthFields f;
+    const auto edit = [&](const QString& name) {
+        auto* e = new QLineEdit(parent);
+        e->setObjectName(name + suffix);
+        e->setValidator(new GbkLengthValidator(static_cast<int>(numerology::kPersonNameMaxBytes), e));
+        e->setMaximumWidth(80);
+        return e;
+    };
+    f.surname = edit(QStringLiteral("Xing"));
+    f.givenName = edit(QStringLiteral("NameB"));
+    f.sex = Combo(parent, QStringLiteral("CBsex") + suffix, {QStringLiteral("男"), QStringLiteral("女")},
+                  QStringLiteral("男"), false);
+    f.calendar = Combo(parent, QStringLiteral("ComDate") + suffix, {QStringLiteral("公历"), QStringLiteral("农历")},
+                       QStringLiteral("公历"), false);
+    f.year = Combo(parent, QStringLiteral("SYear") + suffix, Numbers(1900, 2019), QStringLiteral("1980"), true);
+    f.month = Combo(parent, QStringLiteral("SMonth") + suffix, Numbers(1, 12), QStringLiteral("1"), true);
+    f.day = Combo(parent, QStringLiteral("Sday") + suffix, Numbers(1, 31), QStringLiteral("1"), true);
+    QStringList hours;
+    for (int h = 0; h < 24; ++h)
+        hours << QString::fromStdString(chart::HourItemText(h));
+    f.hour = Combo(parent, QStringLiteral("Shour") + suffix, hours, hours.front(), true);
+    f.minute = Combo(parent, QStringLiteral("CBFen") + suffix, Numbers(0, 59), QStringLiteral("0"), true);
+
+    const std::pair<const char*, QWidget*> cells[] = {
+        {"姓", f.surname}, {"名", f.givenName}, {"姓别", f.sex}, {nullptr, f.calendar}, {"年", f.year},
+        {"月", f.month},   {"日", f.day},         {"时", f.hour},  {"分", f.minute},
+    };
+    int column = 0;
+    for (const auto& [label, widget] : cells) {
+        if (label)
+            layout->addWidget(new QLabel(QString::fromUtf8(label), parent), row, column++, Qt::AlignRight);
+        layout->addWidget(widget, row, column++);
+    }
+    return f;
+}
+
+chart::BirthInput BirthFields::Input() const {
+    chart::BirthInput input;
+    input.surname = surname->text().toStdString();
+    input.givenName = givenName->text().toStdString();
+    input.sex = sex->currentText().toStdString();
+    input.lunar = calendar->currentIndex() != 0;
+    input.year = year->currentText().toStdString();
+    input.month = month->currentText().toStdString();
+    input.day = day->currentText().toStdString();
+    input.hour = hour->currentText().toStdString();
+    input.minute = minute->currentText().toStdString();
+    return input;
+}
+
+QWidget* BirthFields::Field(const std::string& name) const {
+    if (name == "surname")
+        return surname;
+    if (name == "givenName")
+        return givenName;
+    return nullptr;
+}
+
+} // namespace korvani::app

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include "chart/BirthInput.h"
+
+class QComboBox;
+class QGridLayout;
+class QLineEdit;
+class QWidget;
+
+namespace korvani::app {
+
+// The legal representative's row of a page: surname, given name, sex, calendar, year, month, day,
+// hour and minute, with the object names of that page (Xing, NameB, CBsex, ComDate, SYear, SMonth,
+// Sday, Shour, CBFen, each followed by the page's suffix).
+struct BirthFields {
+    QLineEdit* surname = nullptr;
+    QLineEdit* givenName = nullptr;
+    QComboBox* sex = nullptr;
+    QComboBox* calendar = nullptr;
+    QComboBox* year = nullptr;
+    QComboBox* month = nullptr;
+    QComboBox* day = nullptr;
+    QComboBox* hour = nullptr;
+    QComboBox* minute = nullptr;
+
+    // Creates the controls with their labels in one row of `layout`.
+    static BirthFields Create(QWidget* parent, QGridLayout* layout, int row, const QString& suffix);
+
+    chart::BirthInput Input() const;
+    // The control that an input check names ("surname", "givenName"), or none.
+    QWidget* Field(const std::string& name) const;
+};
+
+} // namespace korvani::app

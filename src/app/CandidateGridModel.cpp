@@ -1,0 +1,30 @@
+#include "app/CandidateGridModel.h"
+
+namespace korvani::app {
+
+QVariant CandidateGridModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid())
+        return {};
+    return Cell(index.row(), index.column());
+}
+
+QVariant CandidateGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= 9)
+        return {};
+    return QString::fromUtf8(naming::kGridHeadings[section].data(),
+                             static_cast<qsizetype>(naming::kGridHeadings[section].size()));
+}
+
+void CandidateGridModel::SetPage(std::vector<naming::GridRow> rows) {
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
+}
+
+QString CandidateGridModel::Cell(int row, int column) const {
+    if (row < 0 || row >= static_cast<int>(m_rows.size()) || column < 0 || column >= 9)
+        return {};
+    return QString::fromStdString(m_rows[row][column]);
+}
+
+} // namespace korvani::app

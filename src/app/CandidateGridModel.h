@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <vector>
+
+#include "naming/CandidatePage.h"
+
+namespace korvani::app {
+
+// The results grid over a page of candidates: nine columns, 100 rows, empty past the page.
+class CandidateGridModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : naming::kPageRows; }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : 9; }
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    void SetPage(std::vector<naming::GridRow> rows);
+    // The text of a cell, empty for an empty row.
+    QString Cell(int row, int column) const;
+
+private:
+    std::vector<naming::GridRow> m_rows;
+};
+
+} // namespace korvani::app

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+#include "app/BirthFields.h"
+#include "data/Catalogue.h"
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace korvani::app {
+
+// The birth-chart page (生辰八字): the representative's birth data and the report memo Memo1.
+class ChartPage : public QWidget {
+    Q_OBJECT
+
+public:
+    ChartPage(data::Catalogue& catalogue, QWidget* parent = nullptr);
+    BirthFields& Fields() { return m_fields; }
+
+    // "分析": writes the birth-chart report.
+    void RzButton2Click();
+
+private:
+    data::Catalogue& m_catalogue;
+    BirthFields m_fields;
+    QPlainTextEdit* m_memo;
+};
+
+} // namespace korvani::app

@@ -1,0 +1,95 @@
+#include "app/CompanyNameForm.h"
+
+#include <QDate>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/GbkLengthValidator.h"
+#include "app/PageCommand.h"
+
+namespace korvani::app {
+
+CompanyNameForm::CompanyNameForm(data::Catalogue& catalogue, const QString& suffix, const QString& runName,
+                                 const QString& runText, bool editableMemo, QPageSize::PageSizeId paper,
+                                 QWidget* parent)
+    : QWidget(parent), m_catalogue(catalogue) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* person = new QGroupBox(QStringLiteral("企业法人"), this);
+    auto* personGrid = new QGridLayout(person);
+    m_fields = BirthFields::Create(person, personGrid, 0, suffix);
+    layout->addWidget(person);
+
+    auto* names = new QGroupBox(QStringLiteral("企业名称"), this);
+    auto* grid = new QGridLayout(names);
+    const auto field = [&](int row, const char* caption, const QString& name, std::size_t bytes, const char* hint) {
+        grid->addWidget(new QLabel(QString::fromUtf8(caption), names), row, 0);
+        auto* edit = new QLineEdit(names);
+        edit->setObjectName(name);
+        edit->setValidator(new GbkLengthValidator(static_cast<int>(bytes), edit));
+        grid->addWidget(edit, row, 1);
+        auto* help = new QLabel(QString::fromUtf8(hint), names);
+        help->setStyleSheet(QStringLiteral("color: #6b6b6b;"));
+        help->setWordWrap(true);
+        grid->addWidget(help, row, 2);
+        return edit;
+    };
+    m_prefix = field(0, "地区前缀", QStringLiteral("NameBegin") + suffix, numerology::kAffixMaxBytes,
+                     "如企业名称：【成都三好科技有限公司】的【成都】代表企业行政所在地，也可以不设置");
+    m_shortName = field(1, "企业简称", QStringLiteral("Namezhi1") + suffix,
+                        numerology::kShortNameMaxBytes,
+                        "如企业名称：【成都三好科技有限公司】的【三好】代表企业简称，必须填写");
+    m_suffix = field(2, "行业后缀", QStringLiteral("NameEnd") + suffix, numerology::kAffixMaxBytes,
+                     "店铺或企业的行业名称：如科技有限公司、服务中心、研究院、服装店、宾馆、健身房等");
+    grid->setColumnStretch(2, 1);
+    layout->addWidget(names);
+
+    m_buttons = new QHBoxLayout;
+    auto* run = new QPushButton(runText, this);
+    run->setObjectName(runName);
+    auto* print = new QPushButton(QStringLiteral("打印"), this);
+    print->setObjectName(QStringLiteral("RzBitBtnprint"));
+    auto* save = new QPushButton(QStringLiteral("保存"), this);
+    save->setObjectName(QStringLiteral("BitBtnsave"));
+    m_buttons->addWidget(run);
+    m_buttons->addWidget(print);
+    m_buttons->addWidget(save);
+    layout->addLayout(m_buttons);
+
+    m_memo = new QPlainTextEdit(this);
+    m_memo->setObjectName(QStringLiteral("RzMemo1"));
+    m_memo->setReadOnly(!editableMemo);
+    layout->addWidget(m_memo, 1);
+
+    connect(run, &QPushButton::clicked, this, &CompanyNameForm::RunReport);
+    connect(print, &QPushButton::clicked, this, [this, paper] { PrintReport(this, m_memo, paper); });
+    connect(save, &QPushButton::clicked, this, [this] {
+        SaveReport(this, m_memo, m_prefix->text().trimmed() + m_shortName->text().trimmed() + m_suffix->text().trimmed());
+    });
+}
+
+void CompanyNameForm::RunReport() {
+    RunCommand(this, [this] {
+        const numerology::CompanyNameParts name{m_prefix->text().toStdString(), m_shortName->text().toStdString(),
+                                                m_suffix->text().toStdString()};
+        const auto outcome =
+            numerology::BuildCompanyNameReport(m_catalogue, m_fields.Input(), name, QDate::currentDate().year());
+        ShowOutcome(this, m_memo, outcome, [this](const std::string& field) -> QWidget* {
+            if (field == "shortName")
+                return m_shortName;
+            if (field == "prefix")
+                return m_prefix;
+            if (field == "suffix")
+                return m_suffix;
+            return m_fields.Field(field);
+        });
+    });
+}
+
+} // namespace korvani::app

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QPageSize>
+#include <QWidget>
+
+#include "app/BirthFields.h"
+#include "data/Catalogue.h"
+#include "numerology/CompanyNameReport.h"
+
+class QHBoxLayout;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace korvani::app {
+
+// The inputs and the memo of the company-name analysis, as the analysis page and the name-analysis
+// window both show them: the representative's row, 地区前缀, 企业简称, 行业后缀, the buttons and RzMemo1.
+class CompanyNameForm : public QWidget {
+    Q_OBJECT
+
+public:
+    // `suffix` ends the object names of the fields ("3" on the analysis page); `runName` and
+    // `runText` name the button that writes the report.
+    CompanyNameForm(data::Catalogue& catalogue, const QString& suffix, const QString& runName, const QString& runText,
+                    bool editableMemo, QPageSize::PageSizeId paper, QWidget* parent = nullptr);
+
+    BirthFields& Fields() { return m_fields; }
+    QLineEdit* Prefix() const { return m_prefix; }
+    QLineEdit* ShortName() const { return m_shortName; }
+    QLineEdit* Suffix() const { return m_suffix; }
+    QPlainTextEdit* Memo() const { return m_memo; }
+    QHBoxLayout* Buttons() const { return m_buttons; }
+
+    // Writes the report (the run button's handler).
+    void RunReport();
+
+private:
+    data::Catalogue& m_catalogue;
+    BirthFields m_fields;
+    QLineEdit* m_prefix;
+    QLineEdit* m_shortName;
+    QLineEdit* m_suffix;
+    QPlainTextEdit* m_memo;
+    QHBoxLayout* m_buttons;
+};
+
+} // namespace korvani::app

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <optional>
+
+#include "app/BirthFields.h"
+#include "app/CandidateGridModel.h"
+#include "base/RandomSource.h"
+#include "data/Catalogue.h"
+#include "naming/NamingRun.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+namespace korvani::app {
+
+// The naming page (公司起名): birth data, affixes, fixed characters and name length; the run, the
+// pages of candidates and the opening of a candidate's analysis.
+class NamingPage : public QWidget {
+    Q_OBJECT
+
+public:
+    NamingPage(data::Catalogue& catalogue, QWidget* parent = nullptr);
+
+    BirthFields& Fields() { return m_fields; }
+    CandidateGridModel* Grid() const { return m_model; }
+    QTableView* GridView() const { return m_grid; }
+    void SetRandomSource(base::RandomSource random) { m_random = random; }
+
+    // "马上起名": one naming run and its first page.
+    void RzBitBtn5Click();
+    // "继续显示": a fresh page of the same result.
+    void RzBitBtn2Click();
+    // "查看详细" and a double click on the grid: the selected candidate's analysis.
+    void RzBitBtn4Click();
+    // The name length changed: which fixed-character fields are usable.
+    void CBZSChange(int item);
+
+private:
+    void ShowCandidatePage();
+
+    data::Catalogue& m_catalogue;
+    BirthFields m_fields;
+    QLineEdit* m_prefix;
+    QLineEdit* m_suffix;
+    std::array<QLineEdit*, 4> m_fixed{};
+    QComboBox* m_length;
+    QPushButton* m_run;
+    QPushButton* m_more;
+    QTableView* m_grid;
+    CandidateGridModel* m_model;
+    std::optional<naming::NamingResult> m_result;
+    base::RandomSource m_random = base::RandomSource::Fresh();
+};
+
+} // namespace korvani::app

@@ -1,0 +1,139 @@
+#include "app/ReportOutput.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QMarginsF>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include "base/Gbk.h"
+
+namespace korvani::app {
+
+namespace {
+
+MessageSink& Sink() {
+    static MessageSink sink;
+    return sink;
+}
+
+SaveDialog& Dialog() {
+    static SaveDialog dialog;
+    return dialog;
+}
+
+bool IsBlank(const QPlainTextEdit* memo) { return memo->toPlainText().trimmed().isEmpty(); }
+
+} // namespace
+
+void SetMessageSink(MessageSink sink) { Sink() = std::move(sink); }
+
+void ShowInfo(QWidget* parent, const QString& text, const QString& caption) {
+    if (Sink()) {
+        Sink()(parent, caption, text);
+        return;
+    }
+    QMessageBox::information(parent, caption, text);
+}
+
+void ShowError(QWidget* parent, const QString& text) {
+    if (Sink()) {
+        Sink()(parent, QStringLiteral("错误"), text);
+        return;
+    }
+    QMessageBox::critical(parent, QStringLiteral("错误"), text);
+}
+
+void SetReportLines(QPlainTextEdit* memo, const std::vector<std::string>& lines) {
+    QStringList text;
+    text.reserve(static_cast<int>(lines.size()));
+    for (const std::string& line : lines)
+        text << QString::fromStdString(line);
+    memo->setPlainText(text.join(QLatin1Char('\n')));
+    memo->moveCursor(QTextCursor::Start);
+    memo->verticalScrollBar()->setValue(0);
+}
+
+QStringList ReportLines(const QPlainTextEdit* memo) {
+    QStringList lines;
+    for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next())
+        lines << block.text();
+    return lines;
+}
+
+void PrintLines(QPrinter& printer, const QStringList& lines, QPageSize::PageSizeId paper) {
+    printer.setPageSize(QPageSize(paper));
+    printer.setPageMargins(QMarginsF(12.7, 12.7, 12.7, 12.7), QPageLayout::Millimeter);
+    QTextDocument document;
+    QFont font(QStringLiteral("Noto Sans CJK SC"), 10);
+    document.setDefaultFont(font);
+    document.setPlainText(lines.join(QLatin1Char('\n')));
+    document.print(&printer);
+}
+
+void PrintReport(QWidget* parent, const QPlainTextEdit* memo, QPageSize::PageSizeId paper) {
+    if (IsBlank(memo))
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(paper));
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    PrintLines(printer, ReportLines(memo), paper);
+}
+
+QString SaveFileName(const QString& typed) {
+    return typed.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive) ? typed : typed + QStringLiteral(".txt");
+}
+
+std::optional<QString> WriteReportFile(const QString& path, const QStringList& lines) {
+    std::string bytes;
+    for (const QString& line : lines) {
+        try {
+            bytes += base::Utf8ToGbk(line.toStdString());
+        } catch (const base::GbkEncodeError& e) {
+            return QString::fromStdString(e.what()) + QStringLiteral("，文本文件无法保存这个字符");
+        }
+        bytes += "\r\n";
+    }
+    // Written beside the target and moved into place at the end: a failed write leaves no half file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+void SetSaveDialog(SaveDialog dialog) { Dialog() = std::move(dialog); }
+
+void SaveReport(QWidget* parent, const QPlainTextEdit* memo, const QString& defaultName) {
+    if (IsBlank(memo))
+        return;
+    QString name = defaultName.trimmed();
+    static const QString kForbidden = QStringLiteral("*/<>?\\|");
+    for (QChar c : kForbidden)
+        if (name.contains(c))
+            name = QStringLiteral("*.txt");
+    QString chosen;
+    if (Dialog()) {
+        chosen = Dialog()(parent, name);
+    } else {
+        chosen = QFileDialog::getSaveFileName(parent, QStringLiteral("保存"), name, QStringLiteral("文本文件 (*.txt)"));
+    }
+    if (chosen.isEmpty())
+        return;
+    const QString path = SaveFileName(chosen);
+    if (const auto reason = WriteReportFile(path, ReportLines(memo)))
+        ShowInfo(parent, QStringLiteral("报告没有保存到“%1”：%2").arg(path, *reason));
+}
+
+} // namespace korvani::app

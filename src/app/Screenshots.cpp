@@ -1,0 +1,87 @@
+#include "app/Screenshots.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QStackedWidget>
+
+#include "app/AnalysisPage.h"
+#include "app/ChartPage.h"
+#include "app/NamingPage.h"
+#include "app/SimplePages.h"
+#include "app/TFrmIndex.h"
+
+namespace korvani::app {
+
+namespace {
+
+void FillPerson(BirthFields& f) {
+    f.surname->setText(QStringLiteral("张"));
+    f.givenName->setText(QStringLiteral("明"));
+    f.year->setCurrentText(QStringLiteral("1985"));
+    f.month->setCurrentText(QStringLiteral("6"));
+    f.day->setCurrentText(QStringLiteral("15"));
+    f.hour->setCurrentIndex(9);
+    f.minute->setCurrentText(QStringLiteral("30"));
+}
+
+bool Save(QWidget* widget, const QDir& dir, const QString& name) {
+    QApplication::processEvents();
+    return widget->grab().save(dir.filePath(name + QStringLiteral(".png")));
+}
+
+} // namespace
+
+int RenderScreenshots(const QString& directory) {
+    QDir dir(directory);
+    dir.mkpath(QStringLiteral("."));
+    TFrmIndex window;
+    window.show();
+    int written = 0;
+
+    NamingPage* naming = window.Naming();
+    FillPerson(naming->Fields());
+    naming->findChild<QLineEdit*>(QStringLiteral("NameBegin"))->setText(QStringLiteral("成都"));
+    naming->findChild<QLineEdit*>(QStringLiteral("NameEnd"))->setText(QStringLiteral("科技有限公司"));
+    naming->SetRandomSource(base::RandomSource(2026));
+    naming->RzBitBtn5Click();
+    written += Save(&window, dir, QStringLiteral("naming"));
+
+    AnalysisPage* analysis = window.Analysis();
+    FillPerson(analysis->Form()->Fields());
+    analysis->Form()->Prefix()->setText(QStringLiteral("成都"));
+    analysis->Form()->ShortName()->setText(QStringLiteral("鸿图"));
+    analysis->Form()->Suffix()->setText(QStringLiteral("科技有限公司"));
+    analysis->ButtonNameClick();
+    window.Pages()->setCurrentWidget(analysis);
+    written += Save(&window, dir, QStringLiteral("analysis"));
+
+    ChartPage* chart = window.Chart();
+    FillPerson(chart->Fields());
+    chart->RzButton2Click();
+    window.Pages()->setCurrentWidget(chart);
+    written += Save(&window, dir, QStringLiteral("chart"));
+
+    const char* const others[] = {"almanac", "dreams", "about", "tools"};
+    for (int i = 0; i < 4; ++i) {
+        window.Pages()->setCurrentIndex(3 + i);
+        written += Save(&window, dir, QString::fromUtf8(others[i]));
+    }
+
+    auto* nameWindow = new TFrmNamemain(window.Catalogue(), &window);
+    FillPerson(nameWindow->Form()->Fields());
+    nameWindow->Form()->Prefix()->setText(QStringLiteral("成都"));
+    nameWindow->Form()->ShortName()->setText(QStringLiteral("鸿图"));
+    nameWindow->Form()->Suffix()->setText(QStringLiteral("科技有限公司"));
+    nameWindow->show();
+    written += Save(nameWindow, dir, QStringLiteral("name-analysis"));
+    nameWindow->close();
+
+    TFrm_servers servers(&window);
+    servers.show();
+    written += Save(&servers, dir, QStringLiteral("naming-service"));
+    return written;
+}
+
+} // namespace korvani::app

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDialog>
+#include <QWidget>
+
+// The pages whose contents come later (almanac, dreams) and the fixed pages (about, tools), with
+// the controls their windows name, and the naming-service window.
+namespace korvani::app {
+
+// 本日黄历: the date selectors SlYear, SlMonth, Slday (today), BtnHuangli 查看, MemoHuangli, a glossary.
+QWidget* CreateAlmanacPage(QWidget* parent);
+// 解梦大全: the category tree TreeView and the text memo MemoJiemeng.
+QWidget* CreateDreamPage(QWidget* parent);
+// 其他功能: a read-only memo about the program.
+QWidget* CreateAboutPage(QWidget* parent);
+// 功能大全: the tool buttons RzToolButton32..40 under their group headings.
+QWidget* CreateToolsPage(QWidget* parent);
+
+// 人工起名服务: a window of fixed labels.
+class TFrm_servers : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TFrm_servers(QWidget* parent = nullptr);
+};
+
+} // namespace korvani::app
