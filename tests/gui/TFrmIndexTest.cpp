@@ -1,23 +1,276 @@
 #include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 
+#include "app/AnalysisPage.h"
 #include "app/Application.h"
+#include "app/ChartPage.h"
+#include "app/NamingPage.h"
+#include "app/ReportOutput.h"
 #include "app/TFrmIndex.h"
+#include "base/Gbk.h"
 
-using korvani::app::TFrmIndex;
+using namespace korvani::app;
+
+namespace {
+
+struct Message {
+    QString title;
+    QString text;
+};
+
+} // namespace
 
 class TFrmIndexTest : public QObject {
     Q_OBJECT
 
+private:
+    std::vector<Message> m_messages;
+
+    template <typename T>
+    static T* Find(QWidget* root, const char* name) {
+        T* widget = root->findChild<T*>(QString::fromUtf8(name));
+        if (!widget)
+            qFatal("no widget %s", name);
+        return widget;
+    }
+
+    static void FillPerson(BirthFields& f) {
+        f.surname->setText(QStringLiteral("张"));
+        f.givenName->setText(QStringLiteral("明"));
+        f.year->setCurrentText(QStringLiteral("1985"));
+        f.month->setCurrentText(QStringLiteral("6"));
+        f.day->setCurrentText(QStringLiteral("15"));
+    }
+
 private slots:
-    void opensWithTheProgramsTitleAndSize() {
-        TFrmIndex window;
+    void init() {
+        m_messages.clear();
+        SetMessageSink([this](QWidget*, const QString& title, const QString& text) { m_messages.push_back({title, text}); });
+    }
+    void cleanup() {
+        SetMessageSink({});
+        SetSaveDialog({});
+    }
+
+    void opensAsTheProgramsFrame() {
+        TFrmIndex window(KORVANI_BIN_DIR);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.windowTitle(), QStringLiteral("Korvani店铺公司起名软件"));
         QCOMPARE(window.size(), QSize(800, 590));
+        QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(window.Pages()->currentWidget(), window.Naming());
+        // The tool buttons switch pages; their hints are their tooltips.
+        auto* chart = Find<QToolButton>(&window, "RzToolButton3");
+        QCOMPARE(chart->toolTip(), QStringLiteral("生辰八字分析及起名建议"));
+        chart->click();
+        QCOMPARE(window.Pages()->currentWidget(), window.Chart());
+        Find<QToolButton>(&window, "RzToolButton1")->click();
+        QCOMPARE(window.Pages()->currentWidget(), window.Analysis());
+        Find<QPushButton>(window.Analysis(), "RzBitBtn6")->click(); // 返回起名
+        QCOMPARE(window.Pages()->currentWidget(), window.Naming());
         QVERIFY(window.close());
+    }
+
+    void namingRunFillsTheGridAndPagesOn() {
+        TFrmIndex window(KORVANI_BIN_DIR);
+        NamingPage* page = window.Naming();
+        FillPerson(page->Fields());
+        page->SetRandomSource(korvani::base::RandomSource(8));
+        Find<QPushButton>(page, "RzBitBtn5")->click();
+        QVERIFY(m_messages.empty());
+        CandidateGridModel* grid = page->Grid();
+        QCOMPARE(grid->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("企业名称"));
+        QCOMPARE(grid->Cell(0, 0), QStringLiteral("1"));
+        QCOMPARE(grid->Cell(99, 0), QStringLiteral("100"));
+        auto* more = Find<QPushButton>(page, "RzBitBtn2");
+        QVERIFY(more->isEnabled());
+        QStringList first;
+        for (int r = 0; r < 100; ++r)
+            first << grid->Cell(r, 4);
+        more->click();
+        QStringList second;
+        for (int r = 0; r < 100; ++r)
+            second << grid->Cell(r, 4);
+        QVERIFY(first != second);
+        QVERIFY(Find<QPushButton>(page, "RzBitBtn5")->isEnabled());
+        // 三字名 enables the third fixed field; 二字名 disables it again, its text kept.
+        auto* length = Find<QComboBox>(page, "CBZS");
+        auto* third = Find<QLineEdit>(page, "Namezhi3");
+        QVERIFY(!third->isEnabled());
+        length->setCurrentIndex(1);
+        QVERIFY(third->isEnabled());
+        third->setText(QStringLiteral("达"));
+        length->setCurrentIndex(0);
+        QVERIFY(!third->isEnabled());
+        QCOMPARE(third->text(), QStringLiteral("达"));
+    }
+
+    void detailsOpenTheNameAnalysisWindow() {
+        TFrmIndex window(KORVANI_BIN_DIR);
+        window.show();
+        NamingPage* page = window.Naming();
+        FillPerson(page->Fields());
+        Find<QComboBox>(page, "CBFen")->setCurrentText(QStringLiteral("45"));
+        page->SetRandomSource(korvani::base::RandomSource(9));
+        page->RzBitBtn5Click();
+        const QString body = page->Grid()->Cell(2, 4);
+        QVERIFY(!body.isEmpty());
+        page->GridView()->setCurrentIndex(page->Grid()->index(2, 1));
+
+        QString shortName;
+        QString minute;
+        QString report;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<TFrmNamemain*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("名称分析"));
+            shortName = dialog->Form()->ShortName()->text();
+            minute = dialog->Form()->Fields().minute->currentText();
+            report = dialog->Form()->Memo()->toPlainText();
+            dialog->close();
+        });
+        Find<QPushButton>(page, "RzBitBtn4")->click();
+        QCOMPARE(shortName, body);
+        QCOMPARE(minute, QStringLiteral("45"));
+        QVERIFY(report.contains(QStringLiteral("企业名称：") + body));
+        QVERIFY(report.contains(QStringLiteral("45分")));
+
+        // The heading row and empty rows open nothing.
+        page->GridView()->setCurrentIndex(QModelIndex());
+        page->RzBitBtn4Click();
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    void eachPagesInputCheckShowsItsMessageAndChangesNothing() {
+        TFrmIndex window(KORVANI_BIN_DIR);
+        NamingPage* naming = window.Naming();
+        Find<QPushButton>(naming, "RzBitBtn5")->click();
+        QCOMPARE(m_messages.size(), size_t(1));
+        QCOMPARE(m_messages[0].title, QStringLiteral("提示"));
+        QCOMPARE(m_messages[0].text, QStringLiteral("姓不能为空!"));
+        QCOMPARE(naming->Grid()->Cell(0, 0), QString());
+
+        FillPerson(naming->Fields());
+        Find<QLineEdit>(naming, "Namezhi1")->setText(QStringLiteral("华"));
+        Find<QLineEdit>(naming, "Namezhi2")->setText(QStringLiteral("兴"));
+        naming->RzBitBtn5Click();
+        QCOMPARE(m_messages.back().title, QStringLiteral("信息提示"));
+        QCOMPARE(m_messages.back().text, QStringLiteral("二字名不能同时固定两个字！"));
+
+        AnalysisPage* analysis = window.Analysis();
+        FillPerson(analysis->Form()->Fields());
+        analysis->Form()->ShortName()->setText(QStringLiteral("鸿图"));
+        analysis->ButtonNameClick();
+        const QString report = analysis->Form()->Memo()->toPlainText();
+        QVERIFY(report.startsWith(QStringLiteral("<====")));
+        analysis->Form()->ShortName()->setText(QStringLiteral("鸿"));
+        analysis->ButtonNameClick();
+        QCOMPARE(m_messages.back().text, QStringLiteral("企业简称为两个字以上!"));
+        QCOMPARE(analysis->Form()->Memo()->toPlainText(), report);
+
+        ChartPage* chart = window.Chart();
+        FillPerson(chart->Fields());
+        chart->Fields().day->setCurrentText(QStringLiteral("31"));
+        chart->RzButton2Click();
+        QCOMPARE(m_messages.back().title, QStringLiteral("错误"));
+        QCOMPARE(m_messages.back().text, QStringLiteral("'1985-6-31' is not a valid date"));
+        QVERIFY(Find<QPlainTextEdit>(chart, "Memo1")->toPlainText().isEmpty());
+    }
+
+    void saveWritesGbkWithCrLf() {
+        QTemporaryDir dir;
+        QPlainTextEdit memo;
+        SetReportLines(&memo, {"<====>", "姓名：张明", "", "五行：木土"});
+        QString offered;
+        SetSaveDialog([&](QWidget*, const QString& name) {
+            offered = name;
+            return dir.filePath(QStringLiteral("报告"));
+        });
+        SaveReport(nullptr, &memo, QStringLiteral(" 张明的八字 "));
+        QCOMPARE(offered, QStringLiteral("张明的八字"));
+        QFile saved(dir.filePath(QStringLiteral("报告.txt")));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray bytes = saved.readAll();
+        QCOMPARE(bytes, QByteArray::fromStdString(korvani::base::Utf8ToGbk("<====>\r\n姓名：张明\r\n\r\n五行：木土\r\n")));
+
+        // A name that already ends in .txt stays as it is; forbidden characters offer *.txt.
+        SetSaveDialog([&](QWidget*, const QString& name) {
+            offered = name;
+            return dir.filePath(QStringLiteral("已命名.txt"));
+        });
+        SaveReport(nullptr, &memo, QStringLiteral("a/b"));
+        QCOMPARE(offered, QStringLiteral("*.txt"));
+        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("已命名.txt"))));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("已命名.txt.txt"))));
+
+        // A failed write says so; a character GBK cannot hold writes no file.
+        SetSaveDialog([&](QWidget*, const QString&) { return dir.filePath(QStringLiteral("没有的目录/报告")); });
+        SaveReport(nullptr, &memo, QString());
+        QVERIFY(!m_messages.empty());
+        QVERIFY(m_messages.back().text.contains(QStringLiteral("没有保存")));
+        SetReportLines(&memo, {"公司😀"});
+        SetSaveDialog([&](QWidget*, const QString&) { return dir.filePath(QStringLiteral("表情")); });
+        SaveReport(nullptr, &memo, QString());
+        QVERIFY(m_messages.back().text.contains(QStringLiteral("GBK")));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("表情.txt"))));
+
+        // An empty memo saves nothing and asks nothing.
+        QPlainTextEdit empty;
+        bool asked = false;
+        SetSaveDialog([&](QWidget*, const QString&) {
+            asked = true;
+            return QString();
+        });
+        SaveReport(nullptr, &empty, QString());
+        QVERIFY(!asked);
+    }
+
+    void printsToAPdfFile() {
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString path = dir.filePath(QStringLiteral("report.pdf"));
+        printer.setOutputFileName(path);
+        QStringList lines;
+        for (int i = 0; i < 120; ++i)
+            lines << QStringLiteral("第%1行：十神：比肩   正印   日元   七杀").arg(i + 1);
+        PrintLines(printer, lines, QPageSize::A4);
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray bytes = pdf.readAll();
+        QVERIFY(bytes.startsWith("%PDF"));
+        QVERIFY(bytes.count("/Type /Page\n") + bytes.count("/Type /Page ") + bytes.count("/Type /Page>") >= 2);
+    }
+
+    void closeButtonRemovesLockFiles() {
+        QTemporaryDir dir;
+        for (const char* name : {"Zelmar.dll", "OrvFile.dll", "OrvBirth.dll", "dream.dll", "Tgcode.dll"})
+            QVERIFY(QFile::copy(QStringLiteral(KORVANI_BIN_DIR "/") + name, dir.filePath(QString::fromUtf8(name))));
+        const QStringList locks = {QStringLiteral("Zelmar.ldb"), QStringLiteral("dream.ldb"),
+                                   QStringLiteral("Tgcode.ldb"), QStringLiteral("OrvBirth.ldb")};
+        for (const QString& lock : locks) {
+            QFile file(dir.filePath(lock));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        TFrmIndex window(dir.path().toStdString());
+        window.show();
+        Find<QToolButton>(&window, "RzToolButton12")->click();
+        for (const QString& lock : locks)
+            QVERIFY(!QFile::exists(dir.filePath(lock)));
         QVERIFY(!window.isVisible());
+        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("Zelmar.dll"))));
     }
 };
 
