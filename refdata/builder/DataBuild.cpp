@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
             db.Execute(ReadFile(schema));
             db.Execute("CREATE TABLE meta (key TEXT NOT NULL PRIMARY KEY, value TEXT NOT NULL)");
             for (const auto& [key, value] : {std::pair<std::string, std::string>{"file", fileName},
-                                              std::pair<std::string, std::string>{"data_version", version}}) {
+                                             std::pair<std::string, std::string>{"data_version", version}}) {
                 auto& meta = db.Prepare("insert into meta (key, value) values (?, ?)");
                 meta.Bind(1, key);
                 meta.Bind(2, value);

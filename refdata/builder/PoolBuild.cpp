@@ -126,11 +126,11 @@ int main(int argc, char** argv) {
                 const auto characters = korvani::base::SplitCharacters(zi);
                 const Character& a = word.at(characters[0]);
                 const Character& b = word.at(characters[1]);
-                mz << ++id << '\t' << zi << '\t' << a.wuhang << b.wuhang << '\t' << a.ft << b.ft << '\t'
-                   << a.bh + b.bh << '\t' << a.bh << '\t' << b.bh << '\t' << WordScore(a.bh, b.bh, grade) << '\n';
+                mz << ++id << '\t' << zi << '\t' << a.wuhang << b.wuhang << '\t' << a.ft << b.ft << '\t' << a.bh + b.bh
+                   << '\t' << a.bh << '\t' << b.bh << '\t' << WordScore(a.bh, b.bh, grade) << '\n';
             }
-            std::cerr << "korvani-poolbuild: " << pool.size() << " pool characters, " << words.size()
-                      << " name words (" << dropped << " left out: a character not in the pool)\n";
+            std::cerr << "korvani-poolbuild: " << pool.size() << " pool characters, " << words.size() << " name words ("
+                      << dropped << " left out: a character not in the pool)\n";
         }
 
         // The listed stroke patterns; columns past the name length hold 0.

@@ -58,7 +58,7 @@ BirthFields BirthFields::Create(QWidget* parent, QGridLayout* layout, int row, c
 
     const std::pair<const char*, QWidget*> cells[] = {
         {"姓", f.surname}, {"名", f.givenName}, {"姓别", f.sex}, {nullptr, f.calendar}, {"年", f.year},
-        {"月", f.month},   {"日", f.day},         {"时", f.hour},  {"分", f.minute},
+        {"月", f.month},   {"日", f.day},       {"时", f.hour},  {"分", f.minute},
     };
     int column = 0;
     for (const auto& [label, widget] : cells) {

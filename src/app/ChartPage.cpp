@@ -43,8 +43,9 @@ ChartPage::ChartPage(data::Catalogue& catalogue, QWidget* parent) : QWidget(pare
     connect(run, &QPushButton::clicked, this, &ChartPage::RzButton2Click);
     connect(print, &QPushButton::clicked, this, [this] { PrintReport(this, m_memo, QPageSize::Letter); });
     connect(save, &QPushButton::clicked, this, [this] {
-        SaveReport(this, m_memo, m_fields.surname->text().trimmed() + m_fields.givenName->text().trimmed() +
-                                     QStringLiteral("的八字"));
+        SaveReport(this, m_memo,
+                   m_fields.surname->text().trimmed() + m_fields.givenName->text().trimmed() +
+                       QStringLiteral("的八字"));
     });
 }
 

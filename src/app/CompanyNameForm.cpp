@@ -42,8 +42,7 @@ CompanyNameForm::CompanyNameForm(data::Catalogue& catalogue, const QString& suff
     };
     m_prefix = field(0, "地区前缀", QStringLiteral("NameBegin") + suffix, numerology::kAffixMaxBytes,
                      "如企业名称：【成都三好科技有限公司】的【成都】代表企业行政所在地，也可以不设置");
-    m_shortName = field(1, "企业简称", QStringLiteral("Namezhi1") + suffix,
-                        numerology::kShortNameMaxBytes,
+    m_shortName = field(1, "企业简称", QStringLiteral("Namezhi1") + suffix, numerology::kShortNameMaxBytes,
                         "如企业名称：【成都三好科技有限公司】的【三好】代表企业简称，必须填写");
     m_suffix = field(2, "行业后缀", QStringLiteral("NameEnd") + suffix, numerology::kAffixMaxBytes,
                      "店铺或企业的行业名称：如科技有限公司、服务中心、研究院、服装店、宾馆、健身房等");
@@ -70,7 +69,8 @@ CompanyNameForm::CompanyNameForm(data::Catalogue& catalogue, const QString& suff
     connect(run, &QPushButton::clicked, this, &CompanyNameForm::RunReport);
     connect(print, &QPushButton::clicked, this, [this, paper] { PrintReport(this, m_memo, paper); });
     connect(save, &QPushButton::clicked, this, [this] {
-        SaveReport(this, m_memo, m_prefix->text().trimmed() + m_shortName->text().trimmed() + m_suffix->text().trimmed());
+        SaveReport(this, m_memo,
+                   m_prefix->text().trimmed() + m_shortName->text().trimmed() + m_suffix->text().trimmed());
     });
 }
 

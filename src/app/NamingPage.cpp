@@ -48,7 +48,8 @@ NamingPage::NamingPage(data::Catalogue& catalogue, QWidget* parent) : QWidget(pa
     m_prefix->setObjectName(QStringLiteral("NameBegin"));
     m_prefix->setValidator(new GbkLengthValidator(static_cast<int>(numerology::kAffixMaxBytes), m_prefix));
     grid->addWidget(m_prefix, 0, 1, 1, 5);
-    grid->addWidget(Hint("如企业名称：【成都三好科技有限公司】的【成都】代表企业行政所在地，也可以不设置", names), 0, 6);
+    grid->addWidget(Hint("如企业名称：【成都三好科技有限公司】的【成都】代表企业行政所在地，也可以不设置", names), 0,
+                    6);
 
     grid->addWidget(new QLabel(QStringLiteral("字词限定"), names), 1, 0);
     for (int i = 0; i < 4; ++i) {
@@ -69,7 +70,8 @@ NamingPage::NamingPage(data::Catalogue& catalogue, QWidget* parent) : QWidget(pa
     m_suffix->setObjectName(QStringLiteral("NameEnd"));
     m_suffix->setValidator(new GbkLengthValidator(static_cast<int>(numerology::kAffixMaxBytes), m_suffix));
     grid->addWidget(m_suffix, 2, 1, 1, 5);
-    grid->addWidget(Hint("店铺或企业的行业名称：如科技有限公司、服务中心、研究院、服装店、宾馆、健身房等", names), 2, 6);
+    grid->addWidget(Hint("店铺或企业的行业名称：如科技有限公司、服务中心、研究院、服装店、宾馆、健身房等", names), 2,
+                    6);
     grid->setColumnStretch(6, 1);
     layout->addWidget(names);
 
@@ -146,8 +148,8 @@ void NamingPage::RzBitBtn2Click() { ShowCandidatePage(); }
 void NamingPage::ShowCandidatePage() {
     if (!m_result)
         return;
-    m_model->SetPage(naming::ShowCandidatePage(*m_result, m_prefix->text().toStdString(),
-                                               m_suffix->text().toStdString(), m_random));
+    m_model->SetPage(
+        naming::ShowCandidatePage(*m_result, m_prefix->text().toStdString(), m_suffix->text().toStdString(), m_random));
 }
 
 void NamingPage::RzBitBtn4Click() {

@@ -14,8 +14,7 @@ namespace korvani::app {
 // Runs the command of a button. A text that is no date or number, or an unreadable data file, ends
 // it with the program's error box; a silent abort (the bone weights) ends it quietly. What the page
 // showed before stays.
-template <typename Command>
-void RunCommand(QWidget* parent, Command&& command) {
+template <typename Command> void RunCommand(QWidget* parent, Command&& command) {
     try {
         command();
     } catch (const CommandAbandoned&) {

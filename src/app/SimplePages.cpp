@@ -66,13 +66,14 @@ QWidget* CreateAlmanacPage(QWidget* parent) {
     layout->addLayout(row);
     auto* memos = new QHBoxLayout;
     memos->addWidget(ReadOnlyMemo(QStringLiteral("MemoHuangli"), QString(), page), 3);
-    memos->addWidget(ReadOnlyMemo(QStringLiteral("MemoGlossary"),
-                                  QStringLiteral("岁次：当日所在的年、月、日干支。\n胎神：传说中胎神当日所在的方位。\n"
-                                                 "五行：当日干支的纳音五行。\n冲：当日所冲的生肖与煞方。\n"
-                                                 "彭祖百忌：按日干日支的传统禁忌。\n吉神宜趋、凶神宜忌：当日的吉神与凶煞。\n"
-                                                 "宜、忌：传统上当日适合与不适合做的事。"),
-                                  page),
-                     2);
+    memos->addWidget(
+        ReadOnlyMemo(QStringLiteral("MemoGlossary"),
+                     QStringLiteral("岁次：当日所在的年、月、日干支。\n胎神：传说中胎神当日所在的方位。\n"
+                                    "五行：当日干支的纳音五行。\n冲：当日所冲的生肖与煞方。\n"
+                                    "彭祖百忌：按日干日支的传统禁忌。\n吉神宜趋、凶神宜忌：当日的吉神与凶煞。\n"
+                                    "宜、忌：传统上当日适合与不适合做的事。"),
+                     page),
+        2);
     layout->addLayout(memos, 1);
     return page;
 }

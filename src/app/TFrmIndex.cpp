@@ -82,19 +82,21 @@ TFrmIndex::TFrmIndex(const std::string& dataDirectory, QWidget* parent)
     auto* rowLayout = new QHBoxLayout(row);
     rowLayout->setContentsMargins(0, 0, 0, 0);
     const QColor gold(0xb8, 0x86, 0x0b);
-    QToolButton* naming = ToolButton("RzToolButton2", QStringLiteral("公司起名"),
-                                     QStringLiteral("公司起名、商铺起名、品牌命名等都可以起"), QStringLiteral("名"), gold);
-    QToolButton* analysis = ToolButton("RzToolButton1", QStringLiteral("名字分析"),
-                                       QStringLiteral("公司名、商铺名、品牌名等都可以分析"), QStringLiteral("析"), gold);
-    QToolButton* chart = ToolButton("RzToolButton3", QStringLiteral("生辰八字"), QStringLiteral("生辰八字分析及起名建议"),
-                                    QStringLiteral("八"), gold);
+    QToolButton* naming =
+        ToolButton("RzToolButton2", QStringLiteral("公司起名"),
+                   QStringLiteral("公司起名、商铺起名、品牌命名等都可以起"), QStringLiteral("名"), gold);
+    QToolButton* analysis =
+        ToolButton("RzToolButton1", QStringLiteral("名字分析"), QStringLiteral("公司名、商铺名、品牌名等都可以分析"),
+                   QStringLiteral("析"), gold);
+    QToolButton* chart = ToolButton("RzToolButton3", QStringLiteral("生辰八字"),
+                                    QStringLiteral("生辰八字分析及起名建议"), QStringLiteral("八"), gold);
     QToolButton* almanac = ToolButton("RzToolButton5", QStringLiteral("本日黄历"), QStringLiteral("本日黄道吉日"),
                                       QStringLiteral("历"), gold);
     QToolButton* dreams = ToolButton("RzToolButton6", QStringLiteral("解梦大全"), QStringLiteral("常用工具解梦大全"),
                                      QStringLiteral("梦"), gold);
-    QToolButton* tools = ToolButton("RzToolButton7", QStringLiteral("功能大全"),
-                                    QStringLiteral("常用黄道吉日、缘分大全、民俗预测、数字吉祥等功能"),
-                                    QStringLiteral("具"), gold);
+    QToolButton* tools =
+        ToolButton("RzToolButton7", QStringLiteral("功能大全"),
+                   QStringLiteral("常用黄道吉日、缘分大全、民俗预测、数字吉祥等功能"), QStringLiteral("具"), gold);
     for (QToolButton* b : {naming, analysis, chart, almanac, dreams, tools}) {
         b->setParent(row);
         rowLayout->addWidget(b);

@@ -2,8 +2,8 @@
 
 #include <cmath>
 #include <cstdint>
-#include <optional>
 #include <fmt/format.h>
+#include <optional>
 
 #include "base/Errors.h"
 
@@ -97,9 +97,7 @@ bool IsValidDate(int year, int month, int day) {
            day <= DaysInMonth(year, month);
 }
 
-int DayNumber(const CivilDate& date) {
-    return DaysFromCivil(date.year, date.month, date.day) + kUnixEpochDayNumber;
-}
+int DayNumber(const CivilDate& date) { return DaysFromCivil(date.year, date.month, date.day) + kUnixEpochDayNumber; }
 
 CivilDate DateOfDayNumber(int dayNumber) { return CivilFromDays(dayNumber - kUnixEpochDayNumber); }
 
@@ -146,7 +144,9 @@ int DayOfWeek(const CivilDate& date) {
     return n < 0 ? n + 7 : n;
 }
 
-std::string FormatDate(const CivilDate& date) { return fmt::format("{:04}-{:02}-{:02}", date.year, date.month, date.day); }
+std::string FormatDate(const CivilDate& date) {
+    return fmt::format("{:04}-{:02}-{:02}", date.year, date.month, date.day);
+}
 
 std::string FormatDateTime(DateValue value) {
     const CivilDate d = DatePart(value);

@@ -1,8 +1,8 @@
 #include "base/Gbk.h"
 
 #include <array>
-#include <memory>
 #include <fmt/format.h>
+#include <memory>
 
 #include "base/Utf8.h"
 
@@ -74,8 +74,7 @@ std::optional<std::uint16_t> GbkEncodeCodePoint(char32_t cp) {
 namespace {
 
 // Walks the UTF-8 text, calling `emit` with each GBK code; stops at the first character without one.
-template <typename Emit>
-std::optional<char32_t> EncodeEach(std::string_view utf8, Emit emit) {
+template <typename Emit> std::optional<char32_t> EncodeEach(std::string_view utf8, Emit emit) {
     std::size_t pos = 0;
     while (pos < utf8.size()) {
         const auto cp = NextCodePoint(utf8, pos);

@@ -11,7 +11,9 @@ class RandomSource {
 public:
     explicit RandomSource(std::uint64_t seed) : m_engine(seed) {}
     // A source seeded from the system's entropy, different at each start.
-    static RandomSource Fresh() { return RandomSource((static_cast<std::uint64_t>(std::random_device{}()) << 32) ^ std::random_device{}()); }
+    static RandomSource Fresh() {
+        return RandomSource((static_cast<std::uint64_t>(std::random_device{}()) << 32) ^ std::random_device{}());
+    }
 
     // A seed for one random sample of a query.
     std::int64_t NextSeed() { return static_cast<std::int64_t>(m_engine() >> 1); }

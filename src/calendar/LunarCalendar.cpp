@@ -18,6 +18,7 @@ namespace {
 //  (b) 1914 was 0xD295: month 9 has 29 days and month 10 30 (1914-11-17..12-16, month 10);
 //  (c) 2089 was 0xD260: month 7 has 29 days and month 8 30 (2089-09-04..10-03, month 8);
 //  (d) 2097 was 0xA4D0: month 6 has 29 days and month 7 30 (2097-08-07..09-05, month 7).
+// clang-format off
 constexpr std::array<std::uint16_t, 201> kLunarYearTable = {
     0x4BD8, 0x4AE0, 0xA570, 0x54D5, 0xD260, 0xD950, 0x6554, 0x56AF, 0x9AD0, 0x55D2, // 1900 (a)
     0x4AE0, 0xA5B6, 0xA4D0, 0xD250, 0xD255, 0xB54F, 0xD6A0, 0xADA2, 0x95B0, 0x4977, // 1910 (b)
@@ -41,6 +42,7 @@ constexpr std::array<std::uint16_t, 201> kLunarYearTable = {
     0xE968, 0xD520, 0xDAA0, 0x6AA6, 0x56DF, 0x4AE0, 0xA9D4, 0xA2D0, 0xD150, 0xF252, // 2090 (d)
     0xD520,                                                                         // 2100
 };
+// clang-format on
 static_assert(kLunarYearTable.back() == 0xD520, "one word per year 1900..2100");
 
 constexpr std::uint16_t Word(int year) { return kLunarYearTable[year - kFirstLunarYear]; }

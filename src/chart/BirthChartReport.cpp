@@ -165,8 +165,8 @@ ReportOutcome BuildBirthChartReport(data::Catalogue& catalogue, const BirthInput
     add(std::string(kChartSeparator));
     add("袁天罡称骨算命：");
     // A birth before the term's moment weighs with the previous lunar month; the year stays.
-    const std::string month = p.BornBeforeTerm ? std::to_string(lunar.Month == 1 ? 12 : lunar.Month - 1)
-                                               : std::to_string(lunar.Month);
+    const std::string month =
+        p.BornBeforeTerm ? std::to_string(lunar.Month == 1 ? 12 : lunar.Month - 1) : std::to_string(lunar.Month);
     for (int kind : {BoneWeightOfBirth, BoneWeightVerse, BoneWeightExplanation})
         add(BoneWeightLine(catalogue, std::to_string(lunar.Year), month, std::to_string(lunar.Day), kind, b.hourText));
     add(std::string(kChartSeparator));

@@ -14,8 +14,8 @@ namespace korvani::chart {
 struct BirthInput {
     std::string surname;
     std::string givenName;
-    std::string sex = "男";   // "男" or "女"
-    bool lunar = false;       // the calendar list: item 0 "公历" solar, item 1 "农历" lunar
+    std::string sex = "男"; // "男" or "女"
+    bool lunar = false;     // the calendar list: item 0 "公历" solar, item 1 "农历" lunar
     std::string year = "1980";
     std::string month = "1";
     std::string day = "1";
@@ -42,13 +42,13 @@ struct ReportOutcome {
 
 // The birth moment behind an input.
 struct ResolvedBirth {
-    std::string dateText;  // the date text: y-m-d as typed, or yyyy-mm-dd after a lunar conversion
-    std::string yearText;  // year, month and day texts that go with it
+    std::string dateText; // the date text: y-m-d as typed, or yyyy-mm-dd after a lunar conversion
+    std::string yearText; // year, month and day texts that go with it
     std::string monthText;
     std::string dayText;
-    base::CivilDate date;  // the solar birth date
+    base::CivilDate date; // the solar birth date
     calendar::LunarDate lunar;
-    std::string hourText;  // the hour as the hour item shows it ("0" .. "23")
+    std::string hourText; // the hour as the hour item shows it ("0" .. "23")
     int hour = 0;
     int minute = 0;
 };

@@ -28,7 +28,8 @@ std::string BoneWeightLine(data::Catalogue& catalogue, std::string_view year, st
         return {};
     switch (kind) {
     case BoneWeightOfBirth:
-        return "你的骨重为：" + key.substr(0, 1) + "两" + (key.size() > 1 && key[1] != '0' ? key.substr(1, 1) + "钱" : "");
+        return "你的骨重为：" + key.substr(0, 1) + "两" +
+               (key.size() > 1 && key[1] != '0' ? key.substr(1, 1) + "钱" : "");
     case BoneWeightVerse:
         return "骨重诗评：" + verse->content;
     case BoneWeightExplanation:

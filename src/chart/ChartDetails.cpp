@@ -59,9 +59,7 @@ ChartDetails ComputeChartDetails(const FourPillars& p) {
     return d;
 }
 
-std::string TenGodName(data::Catalogue& catalogue, std::string_view stemPair) {
-    return catalogue.TenGod(stemPair);
-}
+std::string TenGodName(data::Catalogue& catalogue, std::string_view stemPair) { return catalogue.TenGod(stemPair); }
 
 std::string NayinName(data::Catalogue& catalogue, std::string_view pillar) { return catalogue.Nayin(pillar); }
 

@@ -13,8 +13,8 @@
 namespace korvani::chart {
 
 // The hidden stems (藏干) of each branch, index 0 for 子 up to 11 for 亥, in the order printed.
-inline constexpr std::array<std::string_view, 12> HiddenStems = {
-    "癸", "癸辛己", "甲丙戊", "乙", "乙戊癸", "庚丙戊", "己丁", "乙己丁", "戊庚壬", "辛", "辛丁戊", "壬甲"};
+inline constexpr std::array<std::string_view, 12> HiddenStems = {"癸",   "癸辛己", "甲丙戊", "乙", "乙戊癸", "庚丙戊",
+                                                                 "己丁", "乙己丁", "戊庚壬", "辛", "辛丁戊", "壬甲"};
 
 struct ChartDetails {
     Pillar ConceptionPillar;

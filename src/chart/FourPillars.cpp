@@ -33,9 +33,9 @@ int MonthBranchOf(int monthCode) {
         int from, to, branch;
     };
     static constexpr Range kRanges[] = {
-        {204, 305, 3},   {306, 404, 4},   {405, 504, 5},    {505, 605, 6},   {606, 706, 7},
-        {707, 807, 8},   {808, 907, 9},   {908, 1007, 10},  {1008, 1106, 11}, {1107, 1207, 0},
-        {1208, 1231, 1}, {101, 105, 1},   {106, 203, 2},
+        {204, 305, 3},   {306, 404, 4}, {405, 504, 5},   {505, 605, 6},    {606, 706, 7},
+        {707, 807, 8},   {808, 907, 9}, {908, 1007, 10}, {1008, 1106, 11}, {1107, 1207, 0},
+        {1208, 1231, 1}, {101, 105, 1}, {106, 203, 2},
     };
     for (const Range& r : kRanges)
         if (monthCode >= r.from && monthCode <= r.to)
@@ -64,7 +64,8 @@ FourPillars ComputeFourPillars(bool bornBeforeTerm, int year, int month, int day
     p.YearBranch = Mod(yearBase, 12);
 
     // 五虎遁: the month stems of a year follow from its stem.
-    p.MonthStem = p.MonthBranch >= 3 ? Mod(2 * p.YearStem + p.MonthBranch + 8, 10) : Mod(2 * p.YearStem + p.MonthBranch, 10);
+    p.MonthStem =
+        p.MonthBranch >= 3 ? Mod(2 * p.YearStem + p.MonthBranch + 8, 10) : Mod(2 * p.YearStem + p.MonthBranch, 10);
 
     // The sixty-day cycle: 1 is 甲子, 0 is 癸亥.
     const int h = year - 1;

@@ -18,8 +18,8 @@ inline constexpr std::array<std::string_view, 10> StemByNumber = {"癸", "甲", 
 inline constexpr std::array<std::string_view, 12> BranchByNumber = {"亥", "子", "丑", "寅", "卯", "辰",
                                                                     "巳", "午", "未", "申", "酉", "戌"};
 // The twelve section terms (节) that open the solar months.
-inline constexpr std::array<std::string_view, 12> SectionTermNames = {
-    "立春", "惊蛰", "清明", "立夏", "芒种", "小暑", "立秋", "白露", "寒露", "立冬", "大雪", "小寒"};
+inline constexpr std::array<std::string_view, 12> SectionTermNames = {"立春", "惊蛰", "清明", "立夏", "芒种", "小暑",
+                                                                      "立秋", "白露", "寒露", "立冬", "大雪", "小寒"};
 
 // a mod n in 0..n−1, also for negative a.
 constexpr int Mod(int a, int n) { return ((a % n) + n) % n; }

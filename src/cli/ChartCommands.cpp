@@ -13,7 +13,8 @@
 namespace korvani::cli {
 
 int CurrentYear() {
-    const auto today = std::chrono::year_month_day(std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()));
+    const auto today =
+        std::chrono::year_month_day(std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()));
     return static_cast<int>(today.year());
 }
 

@@ -44,8 +44,7 @@ void Parse(CLI::App& app, std::vector<std::string> args) {
 
 // One input per line of `in`, each read exactly as the command's own arguments; one output line
 // (or the command's lines) per input line. A bad line gives an empty line and its message.
-int RunBatch(const CommandInfo& info, CommandContext& context, std::istream& in, std::ostream& out,
-             std::ostream& err) {
+int RunBatch(const CommandInfo& info, CommandContext& context, std::istream& in, std::ostream& out, std::ostream& err) {
     int status = kExitDone;
     std::string line;
     while (std::getline(in, line)) {

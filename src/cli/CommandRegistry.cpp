@@ -15,8 +15,8 @@ namespace {
 
 using data::DataFileId;
 
-std::function<std::unique_ptr<Command>()> Lookup(std::string argument, std::string help,
-                                                 std::vector<DataFileId> files, LookupCommand::Answer answer) {
+std::function<std::unique_ptr<Command>()> Lookup(std::string argument, std::string help, std::vector<DataFileId> files,
+                                                 LookupCommand::Answer answer) {
     return [=] { return std::make_unique<LookupCommand>(argument, help, files, answer); };
 }
 

@@ -9,9 +9,7 @@ LookupCommand::LookupCommand(std::string argumentName, std::string argumentHelp,
     : m_argumentName(std::move(argumentName)), m_argumentHelp(std::move(argumentHelp)), m_files(std::move(files)),
       m_answer(std::move(answer)) {}
 
-void LookupCommand::Declare(CLI::App& app) {
-    app.add_option(m_argumentName, m_argument, m_argumentHelp)->required();
-}
+void LookupCommand::Declare(CLI::App& app) { app.add_option(m_argumentName, m_argument, m_argumentHelp)->required(); }
 
 void LookupCommand::Run(CommandContext& context, std::ostream& out) { out << m_answer(context, m_argument) << '\n'; }
 

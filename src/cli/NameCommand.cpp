@@ -24,8 +24,9 @@ std::vector<data::DataFileId> NameCommand::DataFiles() const {
 }
 
 void NameCommand::Run(CommandContext& context, std::ostream& out) {
-    base::RandomSource random = m_seed.empty() ? base::RandomSource::Fresh()
-                                               : base::RandomSource(static_cast<std::uint64_t>(base::ParseInt64(m_seed)));
+    base::RandomSource random = m_seed.empty()
+                                    ? base::RandomSource::Fresh()
+                                    : base::RandomSource(static_cast<std::uint64_t>(base::ParseInt64(m_seed)));
     naming::NamingRequest request{m_birth.Input(), m_prefix, m_suffix, m_length, m_fixed};
     const naming::NamingOutcome outcome = naming::RunNaming(context.catalogue, request, random);
     if (outcome.message)

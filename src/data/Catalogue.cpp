@@ -175,8 +175,9 @@ std::string Catalogue::Nayin(std::string_view pillar) {
 std::optional<base::DateValue> Catalogue::SectionTermMomentOn(int year, const base::CivilDate& day) {
     try {
         const auto moment = m_store.Read(DataFileId::Tgcode, [&](SqliteDatabase& db) -> std::optional<std::string> {
-            auto& st = db.Prepare("select SJ from JQ where YearA = ? and JQ in ('立春','惊蛰','清明','立夏','芒种',"
-                                  "'小暑','立秋','白露','寒露','立冬','大雪','小寒') and substr(SJ, 1, 10) = ? limit 1");
+            auto& st =
+                db.Prepare("select SJ from JQ where YearA = ? and JQ in ('立春','惊蛰','清明','立夏','芒种',"
+                           "'小暑','立秋','白露','寒露','立冬','大雪','小寒') and substr(SJ, 1, 10) = ? limit 1");
             st.Bind(1, static_cast<long long>(year));
             st.Bind(2, base::FormatDate(day));
             if (!st.Step())

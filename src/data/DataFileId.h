@@ -15,9 +15,8 @@ enum class DataFileId {
     Tgcode,   // element of a character, ten gods, nayin, solar-term moments
 };
 
-inline constexpr std::array<DataFileId, 5> kAllDataFiles = {DataFileId::Zelmar, DataFileId::OrvFile,
-                                                            DataFileId::OrvBirth, DataFileId::Dream,
-                                                            DataFileId::Tgcode};
+inline constexpr std::array<DataFileId, 5> kAllDataFiles = {
+    DataFileId::Zelmar, DataFileId::OrvFile, DataFileId::OrvBirth, DataFileId::Dream, DataFileId::Tgcode};
 
 std::string_view FileName(DataFileId id);
 

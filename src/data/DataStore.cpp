@@ -57,8 +57,8 @@ SqliteDatabase& DataStore::Connection(DataFileId id) {
     if (storedName != name)
         throw DataFileError(name, fmt::format("“{}”不是本程序的数据文件", name));
     if (storedVersion != kDataVersion)
-        throw DataFileError(name, fmt::format("数据文件“{}”的版本（{}）与本程序（{}）不符", name, storedVersion,
-                                              kDataVersion));
+        throw DataFileError(
+            name, fmt::format("数据文件“{}”的版本（{}）与本程序（{}）不符", name, storedVersion, kDataVersion));
     return *m_connections.emplace(id, std::move(db)).first->second;
 }
 

@@ -37,14 +37,12 @@ void Shuffle(sqlite3_context* context, int, sqlite3_value** args) {
     sqlite3_result_int64(context, static_cast<sqlite3_int64>(z));
 }
 
-[[noreturn]] void Fail(sqlite3* db, int rc) {
-    throw SqliteError(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
-}
+[[noreturn]] void Fail(sqlite3* db, int rc) { throw SqliteError(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)); }
 } // namespace
 
 SqliteStatement::SqliteStatement(sqlite3* db, std::string_view sql) : m_db(db) {
-    const int rc = sqlite3_prepare_v3(db, sql.data(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT,
-                                      &m_stmt, nullptr);
+    const int rc =
+        sqlite3_prepare_v3(db, sql.data(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT, &m_stmt, nullptr);
     if (rc != SQLITE_OK)
         Fail(db, rc);
 }
@@ -103,8 +101,8 @@ int SqliteStatement::ColumnCount() const { return sqlite3_column_count(m_stmt); 
 SqliteDatabase::SqliteDatabase(const std::string& path, Mode mode) {
     // The data files never change while the program runs: opened immutable, SQLite takes no locks
     // and never re-reads the file header between queries, and can write nothing beside the file.
-    const int flags = mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY | SQLITE_OPEN_URI
-                                             : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    const int flags =
+        mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY | SQLITE_OPEN_URI : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
     const std::string name = mode == Mode::ReadOnly ? FileUri(path, "?immutable=1") : path;
     const int rc = sqlite3_open_v2(name.c_str(), &m_db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {

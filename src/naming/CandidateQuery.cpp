@@ -130,13 +130,13 @@ std::string TemplateSql(const CandidateTemplate& t) {
             text += (text.empty() ? "" : separator) + part;
         return text;
     };
-    std::string sql = fmt::format(
-        "with {}, {}, k as (select c.bh11, c.bh12, c.bh21, c.bh22, c.zf from {} where {}) "
-        "select zi, wuhang, ft, bh, fs from (select {} as zi, {} as wuhang, {} as ft, {} as bh, k.zf as fs "
-        "from k, {} where {}",
-        join(sources, ", "), join(distinct, ", "), join(keyFrom, " cross join "), join(keyWhere, " and "),
-        join(zi, " || "), join(wuhang, " || "), join(ft, " || "), join(bh, " + "), join(from, ", "),
-        join(where, " and "));
+    std::string sql =
+        fmt::format("with {}, {}, k as (select c.bh11, c.bh12, c.bh21, c.bh22, c.zf from {} where {}) "
+                    "select zi, wuhang, ft, bh, fs from (select {} as zi, {} as wuhang, {} as ft, {} as bh, k.zf as fs "
+                    "from k, {} where {}",
+                    join(sources, ", "), join(distinct, ", "), join(keyFrom, " cross join "), join(keyWhere, " and "),
+                    join(zi, " || "), join(wuhang, " || "), join(ft, " || "), join(bh, " + "), join(from, ", "),
+                    join(where, " and "));
     if (t.rowLimit > 0)
         sql += fmt::format(" limit {}", t.rowLimit);
     // The element filter wraps the limited result: each required element must be among the
@@ -164,7 +164,8 @@ std::vector<CandidateRow> RunTemplate(data::Catalogue& catalogue, const Candidat
             st.Bind(kElementParameters[i], i < static_cast<int>(requiredElements.size()) ? requiredElements[i] : "");
         std::vector<CandidateRow> rows;
         while (st.Step())
-            rows.push_back({st.Text(0), st.Text(1), st.Text(2), static_cast<int>(st.Int(3)), static_cast<int>(st.Int(4))});
+            rows.push_back(
+                {st.Text(0), st.Text(1), st.Text(2), static_cast<int>(st.Int(3)), static_cast<int>(st.Int(4))});
         return rows;
     });
 }

@@ -23,14 +23,14 @@ struct CandidateRow {
 
 // Where a position's characters come from.
 enum class Source {
-    Fixed,      // the fixed character's row of `word`
-    Pool,       // the whole pool CYZI
-    Sample50,   // 50 pool characters in random order
+    Fixed,    // the fixed character's row of `word`
+    Pool,     // the whole pool CYZI
+    Sample50, // 50 pool characters in random order
     Sample200,
     Sample230,
     Sample300,
     Sample1000,
-    Words300,   // 300 name words of MZ scoring above 89, in random order; one word fills two positions
+    Words300, // 300 name words of MZ scoring above 89, in random order; one word fills two positions
 };
 
 struct CandidateTemplate {

@@ -15,9 +15,9 @@ namespace korvani::naming {
 // The naming page's inputs.
 struct NamingRequest {
     chart::BirthInput birth;
-    std::string prefix;                  // 地区前缀 (NameBegin)
-    std::string suffix;                  // 行业后缀 (NameEnd)
-    int length = 2;                      // 2, 3 or 4 (二字名, 三字名, 四字名)
+    std::string prefix;                 // 地区前缀 (NameBegin)
+    std::string suffix;                 // 行业后缀 (NameEnd)
+    int length = 2;                     // 2, 3 or 4 (二字名, 三字名, 四字名)
     std::array<std::string, 4> fixed{}; // 字词限定: the fixed character of positions 1 to 4, or empty
 };
 

@@ -8,8 +8,7 @@ namespace {
 
 // Calls `visit` with each multi-byte character of the text; one-byte characters are units that
 // the character table never holds, so they are passed over without a query.
-template <typename Visit>
-void ForEachChineseUnit(std::string_view text, Visit visit) {
+template <typename Visit> void ForEachChineseUnit(std::string_view text, Visit visit) {
     std::size_t pos = 0;
     while (pos < text.size()) {
         const std::size_t start = pos;

@@ -20,8 +20,7 @@ inline constexpr std::size_t kShortNameMaxBytes = 8;
 inline constexpr std::size_t kAffixMaxBytes = 100;
 inline constexpr std::size_t kPersonNameMaxBytes = 20;
 
-inline constexpr std::string_view kNameSeparator =
-    "<-----------------------批名字分隔线----------------------------->";
+inline constexpr std::string_view kNameSeparator = "<-----------------------批名字分隔线----------------------------->";
 
 // The company-name analysis report: the legal representative's chart, then the numerology of the
 // name in three grids (行运格 of the short name with each of its characters, 使运格 of the suffix,

@@ -59,7 +59,7 @@ TEST(Gbk, CharacterOutsideGbkIsReportedNotMangled) {
 
 TEST(Gbk, MalformedInputIsNeverPassedThrough) {
     EXPECT_THROW(Utf8ToGbk("\xE5\x85"), GbkEncodeError); // cut UTF-8 sequence
-    EXPECT_EQ(GbkToUtf8("\xB0"), "\xEF\xBF\xBD");         // lone lead byte at the end
+    EXPECT_EQ(GbkToUtf8("\xB0"), "\xEF\xBF\xBD");        // lone lead byte at the end
     EXPECT_EQ(GbkToUtf8("\xFF"), "\xEF\xBF\xBD");
     EXPECT_EQ(GbkToUtf8("\xA1\x7F"), "\xEF\xBF\xBD\x7F"); // trail 0x7F is never a trail byte
 }

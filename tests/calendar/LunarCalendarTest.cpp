@@ -65,10 +65,10 @@ TEST(LunarCalendar, LunarToSolar) {
     EXPECT_EQ(Solar({2099, 12, 30, false}), (CivilDate{2100, 2, 8}));
     EXPECT_EQ(Solar({1901, 1, 1, false}), (CivilDate{1901, 2, 19}));
     const CivilDate invalid{1, 1, 1};
-    for (const LunarDate& d : {LunarDate{2022, 2, 1, true}, LunarDate{1900, 5, 1, false}, LunarDate{2100, 1, 1, false},
-                               LunarDate{2023, 1, 31, false}, LunarDate{2023, 13, 1, false},
-                               LunarDate{2023, 0, 1, false}, LunarDate{2023, 1, 0, false},
-                               LunarDate{2023, 3, 1, true}}) {
+    for (const LunarDate& d :
+         {LunarDate{2022, 2, 1, true}, LunarDate{1900, 5, 1, false}, LunarDate{2100, 1, 1, false},
+          LunarDate{2023, 1, 31, false}, LunarDate{2023, 13, 1, false}, LunarDate{2023, 0, 1, false},
+          LunarDate{2023, 1, 0, false}, LunarDate{2023, 3, 1, true}}) {
         EXPECT_FALSE(IsValidLunarDate(d)) << d.Year << "-" << d.Month << "-" << d.Day;
         EXPECT_EQ(Solar(d), invalid);
     }
@@ -92,7 +92,8 @@ TEST(LunarCalendar, EveryDayRoundTrips) {
     for (int day = DayNumber({1900, 2, 1}); day <= DayNumber({2100, 12, 31}); ++day) {
         const LunarDate lunar = SolarToLunar(day);
         if (lunar.Day != 1) {
-            ASSERT_TRUE(lunar.Day == previous.Day + 1 && lunar.Month == previous.Month && lunar.IsLeap == previous.IsLeap)
+            ASSERT_TRUE(lunar.Day == previous.Day + 1 && lunar.Month == previous.Month &&
+                        lunar.IsLeap == previous.IsLeap)
                 << FormatDate(DateOfDayNumber(day));
         } else {
             ASSERT_GE(previous.Day, 29) << FormatDate(DateOfDayNumber(day));

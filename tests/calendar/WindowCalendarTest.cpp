@@ -32,8 +32,8 @@ TEST(WindowCalendar, Festivals) {
     EXPECT_EQ(WindowLunarFestival({2023, 2, 5}), "元宵节");
     EXPECT_EQ(WindowLunarFestival({2023, 6, 22}), "端午节");
     EXPECT_EQ(WindowLunarFestival({2023, 9, 29}), "中秋节");
-    EXPECT_EQ(WindowLunarFestival({2023, 3, 22}), ""); // 闰二月初一
-    EXPECT_EQ(WindowLunarFestival({2024, 2, 9}), "除夕"); // 腊月三十
+    EXPECT_EQ(WindowLunarFestival({2023, 3, 22}), "");     // 闰二月初一
+    EXPECT_EQ(WindowLunarFestival({2024, 2, 9}), "除夕");  // 腊月三十
     EXPECT_EQ(WindowLunarFestival({2025, 1, 28}), "除夕"); // 腊月廿九 of a 29-day month
     EXPECT_EQ(WindowSolarFestival(1, {2024, 5, 20}), "劳动节");
     EXPECT_EQ(WindowSolarFestival(12, {2024, 5, 1}), "母亲节");

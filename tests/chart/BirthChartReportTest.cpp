@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "base/Errors.h"
 #include "chart/BirthChartReport.h"
+#include "data/GoldenFile.h"
 #include "data/TestDataDir.h"
 
 using namespace korvani::chart;
@@ -30,20 +28,6 @@ BirthInput Birth(const char* year, const char* month, const char* day, int hour,
     return input;
 }
 
-std::string Golden(const std::string& name) {
-    std::ifstream in(std::string(KORVANI_TEST_DATA_DIR) + "/chart/" + name);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::string Joined(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines)
-        (text += line) += '\n';
-    return text;
-}
-
 } // namespace
 
 class BirthChartReportTest : public testing::Test {
@@ -65,7 +49,9 @@ TEST_F(BirthChartReportTest, GoldenReports) {
     for (const auto& [input, file] : cases) {
         const ReportOutcome outcome = Report(input);
         ASSERT_FALSE(outcome.message) << file << ": " << outcome.message->text;
-        EXPECT_EQ(Joined(outcome.lines), Golden(file)) << file;
+        EXPECT_EQ(korvani::testing::JoinedLines(outcome.lines),
+                  korvani::testing::GoldenFile("chart/" + std::string(file)))
+            << file;
     }
 }
 

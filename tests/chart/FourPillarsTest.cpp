@@ -28,21 +28,20 @@ TEST_P(FourPillarsCase, PillarsOfABirthMoment) {
         << c.y << "-" << c.m << "-" << c.d << " " << c.h;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    FourPillars, FourPillarsCase,
-    testing::Values(PillarCase{2000, 1, 1, 0, false, "己卯 丙子 戊午 壬子"},
-                    PillarCase{1984, 2, 4, 12, false, "甲子 丙寅 戊辰 戊午"},
-                    PillarCase{1984, 2, 4, 12, true, "癸亥 乙丑 戊辰 戊午"},
-                    PillarCase{1984, 2, 3, 23, false, "癸亥 乙丑 丁卯 庚子"},
-                    PillarCase{2024, 2, 10, 0, false, "甲辰 丙寅 甲辰 甲子"},
-                    PillarCase{2024, 2, 10, 23, false, "甲辰 丙寅 甲辰 甲子"},
-                    PillarCase{2024, 1, 5, 10, false, "癸卯 甲子 戊辰 丁巳"},
-                    PillarCase{2024, 1, 6, 10, false, "癸卯 乙丑 己巳 己巳"},
-                    PillarCase{2024, 12, 7, 10, false, "甲辰 乙亥 乙巳 辛巳"},
-                    PillarCase{2024, 12, 8, 10, false, "甲辰 丙子 丙午 癸巳"},
-                    PillarCase{1900, 1, 31, 0, false, "己亥 丁丑 甲辰 甲子"},
-                    // 1900-02-20 is a 甲子 day.
-                    PillarCase{1900, 2, 20, 12, false, "庚子 戊寅 甲子 庚午"}));
+INSTANTIATE_TEST_SUITE_P(FourPillars, FourPillarsCase,
+                         testing::Values(PillarCase{2000, 1, 1, 0, false, "己卯 丙子 戊午 壬子"},
+                                         PillarCase{1984, 2, 4, 12, false, "甲子 丙寅 戊辰 戊午"},
+                                         PillarCase{1984, 2, 4, 12, true, "癸亥 乙丑 戊辰 戊午"},
+                                         PillarCase{1984, 2, 3, 23, false, "癸亥 乙丑 丁卯 庚子"},
+                                         PillarCase{2024, 2, 10, 0, false, "甲辰 丙寅 甲辰 甲子"},
+                                         PillarCase{2024, 2, 10, 23, false, "甲辰 丙寅 甲辰 甲子"},
+                                         PillarCase{2024, 1, 5, 10, false, "癸卯 甲子 戊辰 丁巳"},
+                                         PillarCase{2024, 1, 6, 10, false, "癸卯 乙丑 己巳 己巳"},
+                                         PillarCase{2024, 12, 7, 10, false, "甲辰 乙亥 乙巳 辛巳"},
+                                         PillarCase{2024, 12, 8, 10, false, "甲辰 丙子 丙午 癸巳"},
+                                         PillarCase{1900, 1, 31, 0, false, "己亥 丁丑 甲辰 甲子"},
+                                         // 1900-02-20 is a 甲子 day.
+                                         PillarCase{1900, 2, 20, 12, false, "庚子 戊寅 甲子 庚午"}));
 
 TEST(FourPillars, RecordsTheInputAndTheSex) {
     const FourPillars p = ComputeFourPillars(true, 1984, 2, 4, 12, 30, "男");

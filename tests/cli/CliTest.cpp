@@ -21,7 +21,7 @@ struct CliRun {
 };
 
 CliRun RunInProcess(const std::vector<std::string>& args, const std::string& input = "",
-                 const std::string& dataDir = BuiltDataDir().string()) {
+                    const std::string& dataDir = BuiltDataDir().string()) {
     std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
@@ -56,7 +56,8 @@ TEST(Cli, CharacterAndNumberLookups) {
     EXPECT_EQ(RunInProcess({"strokes", "江海"}).out, "18\n");
     EXPECT_EQ(RunInProcess({"strokes", "3M江"}).out, "7\n");
     EXPECT_EQ(RunInProcess({"trad", "兴隆"}).out, "興隆\n");
-    EXPECT_TRUE(RunInProcess({"verdict", "81"}).out.starts_with("大展鸿图，信用得固，名利双收，可获成功|吉|主人性格类型：["));
+    EXPECT_TRUE(
+        RunInProcess({"verdict", "81"}).out.starts_with("大展鸿图，信用得固，名利双收，可获成功|吉|主人性格类型：["));
     EXPECT_EQ(RunInProcess({"verdict", "-1"}).out, "对不起,此号不在分解之类。\n");
     EXPECT_EQ(RunInProcess({"meaning", "81"}).out, RunInProcess({"meaning", "0"}).out);
     EXPECT_GT(RunInProcess({"meaning", "1"}).out.size(), 10u);
@@ -93,7 +94,8 @@ TEST(Cli, CalendarBadInputExitsTwoWithTheSystemsMessage) {
         {{"lunar", "1899-1-1"}, "'1899-1-1': 公历日期须在1900-01-31至2100-12-31之间!\n"},
         {{"labels", "2101-1-1"}, "'2101-1-1': 公历日期须在1900-01-31至2100-12-31之间!\n"},
         {{"wincal", "1900-12-31"}, "'1900-12-31': 万年历日期须在1901-01-01至2050-12-31之间!\n"},
-        {{"lunar", "--from", "1899-12-1", "--to", "1900-2-1"}, "'1899-12-1': 公历日期须在1900-01-31至2100-12-31之间!\n"},
+        {{"lunar", "--from", "1899-12-1", "--to", "1900-2-1"},
+         "'1899-12-1': 公历日期须在1900-01-31至2100-12-31之间!\n"},
         {{"solar", "2023", "13", "1"}, "'2023 13 1': 农历日期不存在!\n"},
         {{"solar", "2022", "2", "1", "--leap"}, "'2022 2 1 --leap': 农历日期不存在!\n"},
         {{"solar", "1900", "1", "1"}, "'1900 1 1': 农历日期不存在!\n"},
@@ -142,8 +144,8 @@ TEST(Cli, ChartCommands) {
 }
 
 TEST(Cli, AnalyzeCommand) {
-    const CliRun run = RunInProcess({"analyze", "--surname", "李", "--given", "明", "--prefix", "成都", "--body", "三好",
-                                     "--suffix", "科技有限公司"});
+    const CliRun run = RunInProcess({"analyze", "--surname", "李", "--given", "明", "--prefix", "成都", "--body",
+                                     "三好", "--suffix", "科技有限公司"});
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("\n企业名称：成都三好科技有限公司\n"), std::string::npos);
     EXPECT_NE(run.out.find("\n【三好】行运格(主体)数理9分析：\n"), std::string::npos);
@@ -154,11 +156,12 @@ TEST(Cli, AnalyzeCommand) {
 }
 
 TEST(Cli, NameCommand) {
-    const std::vector<std::string> args = {"name", "--surname", "张", "--length", "3", "--seed", "42", "--pages", "2",
-                                           "--prefix", "成都", "--suffix", "科技"};
+    const std::vector<std::string> args = {"name",    "--surname", "张",       "--length", "3",        "--seed", "42",
+                                           "--pages", "2",         "--prefix", "成都",     "--suffix", "科技"};
     const CliRun first = RunInProcess(args);
     EXPECT_EQ(first.status, 0);
-    EXPECT_TRUE(first.out.starts_with("编号\t企业名称\t企业繁体字\t总体笔画\t单位主体\t主体五行\t主体笔画\t行业笔画\t总体评分\n"));
+    EXPECT_TRUE(first.out.starts_with(
+        "编号\t企业名称\t企业繁体字\t总体笔画\t单位主体\t主体五行\t主体笔画\t行业笔画\t总体评分\n"));
     EXPECT_EQ(std::count(first.out.begin(), first.out.end(), '\n'), 201); // the headings and two pages
     EXPECT_EQ(RunInProcess(args).out, first.out);
     EXPECT_NE(first.out.find("\n1\t成都"), std::string::npos);

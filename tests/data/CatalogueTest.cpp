@@ -77,8 +77,8 @@ TEST_F(CatalogueTest, TheTermTableHoldsEveryTermOfEveryYear) {
 
 // Keys are bound, never spliced into SQL: quotes, wildcards and SQL fragments find nothing.
 TEST_F(CatalogueTest, HostileKeysFindNothingAndBreakNothing) {
-    for (const char* key : {"'", "''", "%", "%%", "_", "\\", "'; drop table word; --", "甲' or '1'='1", "\"",
-                            "甲%", "%甲%"}) {
+    for (const char* key :
+         {"'", "''", "%", "%%", "_", "\\", "'; drop table word; --", "甲' or '1'='1", "\"", "甲%", "%甲%"}) {
         EXPECT_EQ(m_catalogue.ElementOf(key), "") << key;
         EXPECT_EQ(m_catalogue.TenGod(key), "") << key;
         EXPECT_EQ(m_catalogue.Nayin(key), "") << key;

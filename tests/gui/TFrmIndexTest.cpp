@@ -37,8 +37,7 @@ class TFrmIndexTest : public QObject {
 private:
     std::vector<Message> m_messages;
 
-    template <typename T>
-    static T* Find(QWidget* root, const char* name) {
+    template <typename T> static T* Find(QWidget* root, const char* name) {
         T* widget = root->findChild<T*>(QString::fromUtf8(name));
         if (!widget)
             qFatal("no widget %s", name);
@@ -56,7 +55,9 @@ private:
 private slots:
     void init() {
         m_messages.clear();
-        SetMessageSink([this](QWidget*, const QString& title, const QString& text) { m_messages.push_back({title, text}); });
+        SetMessageSink([this](QWidget*, const QString& title, const QString& text) {
+            m_messages.push_back({title, text});
+        });
     }
     void cleanup() {
         SetMessageSink({});
@@ -203,7 +204,8 @@ private slots:
         QFile saved(dir.filePath(QStringLiteral("报告.txt")));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         const QByteArray bytes = saved.readAll();
-        QCOMPARE(bytes, QByteArray::fromStdString(korvani::base::Utf8ToGbk("<====>\r\n姓名：张明\r\n\r\n五行：木土\r\n")));
+        QCOMPARE(bytes,
+                 QByteArray::fromStdString(korvani::base::Utf8ToGbk("<====>\r\n姓名：张明\r\n\r\n五行：木土\r\n")));
 
         // A name that already ends in .txt stays as it is; forbidden characters offer *.txt.
         SetSaveDialog([&](QWidget*, const QString& name) {

@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "base/Errors.h"
+#include "data/GoldenFile.h"
 #include "data/TestDataDir.h"
 #include "numerology/CharacterLookup.h"
 #include "numerology/CompanyNameReport.h"
@@ -37,20 +35,6 @@ BirthInput Birth(const char* surname, const char* given, const char* sex, bool l
 
 BirthInput AnyBirth() { return Birth("李", "明", "男", false, "1985", "6", "15", 9, "30"); }
 
-std::string Golden(const std::string& name) {
-    std::ifstream in(std::string(KORVANI_TEST_DATA_DIR) + "/analysis/" + name);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::string Joined(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines)
-        (text += line) += '\n';
-    return text;
-}
-
 } // namespace
 
 class CompanyNameReportTest : public testing::Test {
@@ -83,17 +67,21 @@ TEST_F(CompanyNameReportTest, GoldenReports) {
     };
     const Case cases[] = {
         {Birth("王", "丽", "女", false, "1992", "3", "15", 8, "20"), {"", "嘉禾", ""}, "two-characters.txt"},
-        {Birth("李", "明", "男", false, "1985", "6", "15", 9, "30"), {"成都", "鸿图兴隆", "贸易有限公司"},
+        {Birth("李", "明", "男", false, "1985", "6", "15", 9, "30"),
+         {"成都", "鸿图兴隆", "贸易有限公司"},
          "four-characters-prefix-suffix.txt"},
         // 成都鼎盛文化传媒 has 81 strokes: written 0, with the meaning of 0.
-        {Birth("赵", "建国", "男", false, "1975", "11", "30", 23, "05"), {"成都", "鼎盛", "文化传媒"},
+        {Birth("赵", "建国", "男", false, "1975", "11", "30", 23, "05"),
+         {"成都", "鼎盛", "文化传媒"},
          "whole-name-81.txt"},
         {Birth("陈", "芳", "女", true, "1980", "1", "1", 12, "0"), {"", "华信", "科技"}, "lunar-birth.txt"},
     };
     for (const Case& c : cases) {
         const ReportOutcome outcome = Report(c.birth, c.name);
         ASSERT_FALSE(outcome.message) << c.file << ": " << outcome.message->text;
-        EXPECT_EQ(Joined(outcome.lines), Golden(c.file)) << c.file;
+        EXPECT_EQ(korvani::testing::JoinedLines(outcome.lines),
+                  korvani::testing::GoldenFile("analysis/" + std::string(c.file)))
+            << c.file;
     }
 }
 

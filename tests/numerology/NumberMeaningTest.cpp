@@ -19,8 +19,8 @@ std::string Phrase(const std::string& text) { return text.substr(0, text.find('|
 
 TEST(NumberVerdict, ReducesModulo81WithTheSignOfTheNumber) {
     const std::map<std::string, int> cases = {
-        {"0", 0},     {"81", 0},         {"162", 0},  {"80", 80},  {"12345", 33}, {"123456789", 72},
-        {"007", 7},   {"-81", 0},        {"-162", 0}, {" 42", 42}, {"+1", 1},     {"9223372036854775807", 25},
+        {"0", 0},   {"81", 0},  {"162", 0},  {"80", 80},  {"12345", 33}, {"123456789", 72},
+        {"007", 7}, {"-81", 0}, {"-162", 0}, {" 42", 42}, {"+1", 1},     {"9223372036854775807", 25},
     };
     for (const auto& [text, entry] : cases)
         EXPECT_EQ(NumberVerdict(text), NumberVerdictText(entry)) << text;
@@ -71,7 +71,8 @@ TEST(NumberVerdictTable, EveryEntryHasItsThreeFieldsInTheirForm) {
         EXPECT_NO_THROW(korvani::base::Utf8ToGbk(text)) << r;
     }
     EXPECT_EQ(verdicts, (std::map<std::string, int>{{"吉", 35}, {"凶", 30}, {"吉带凶", 13}, {"凶带吉", 3}}));
-    EXPECT_EQ(NumberVerdictText(26), "一成一败，一盛一衰，惟靠谨慎，可守成功|凶带吉|" + std::string(kPersonalityTexts[0]));
+    EXPECT_EQ(NumberVerdictText(26),
+              "一成一败，一盛一衰，惟靠谨慎，可守成功|凶带吉|" + std::string(kPersonalityTexts[0]));
     EXPECT_EQ(Phrase(NumberVerdictText(80)), "最极之数，还本归元，能得繁荣，发达成功");
 }
 

@@ -17,6 +17,7 @@ namespace {
 // small month, so that a whole month carried its neighbour's lunar days:
 //  (a) 1989 was 0x18A4DD00: month 6 has 30 days and month 7 29 (1989-08-01..08-30 were a day off);
 //  (b) 2013 was 0x14AD5500: month 4 has 29 days and month 5 30 (2013-06-08..07-07, month 5).
+// clang-format off
 constexpr std::array<std::uint32_t, 150> kWindowLunarTable = {
     0x0B52BA00, 0x16A95D00, 0x83A93705, 0x0E749B00, 0x1AB65500, 0x87B55504, 0x1155AA00, 0x1CA6B500, 0x8AA57502, // 1901
     0x1452BA00, 0x81526E06, 0x0DE93700, 0x18749700, 0x86EA9605, 0x106D5500, 0x1A35AA00, 0x884B6A02, 0x13A56D00, 0x1ED26E07, // 1910
@@ -35,6 +36,7 @@ constexpr std::array<std::uint32_t, 150> kWindowLunarTable = {
     0x112D6900, 0x1D95B500, 0x8AA56D02, 0x15D26E00, 0x82D25E07, 0x0EE92E00, 0x19EA9600, 0x86DA9505, 0x105B4A00, 0x1CAB6900, // 2040
     0x882AD803,                                                                                                             // 2050
 };
+// clang-format on
 static_assert(kWindowLunarTable.back() == 0x882AD803, "one word per year 1901..2050");
 
 // Day of each month's two solar terms: high four bits h (first term on day 15 − h), low four bits l
@@ -45,11 +47,11 @@ constexpr std::array<std::uint8_t, 1800> kWindowTermTable = {
 static_assert(kWindowTermTable.back() != 0, "one byte per month 1901..2050");
 
 constexpr std::array<std::string_view, 13> kMonthNames = {"",   "正", "二", "三", "四", "五", "六",
-                                                           "七", "八", "九", "十", "冬", "腊"};
-constexpr std::array<std::string_view, 31> kDayNames = {
-    "",     "初一", "初二", "初三", "初四", "初五", "初六", "初七", "初八", "初九", "初十",
-    "十一", "十二", "十三", "十四", "十五", "十六", "十七", "十八", "十九", "二十",
-    "廿一", "廿二", "廿三", "廿四", "廿五", "廿六", "廿七", "廿八", "廿九", "三十"};
+                                                          "七", "八", "九", "十", "冬", "腊"};
+constexpr std::array<std::string_view, 31> kDayNames = {"",     "初一", "初二", "初三", "初四", "初五", "初六", "初七",
+                                                        "初八", "初九", "初十", "十一", "十二", "十三", "十四", "十五",
+                                                        "十六", "十七", "十八", "十九", "二十", "廿一", "廿二", "廿三",
+                                                        "廿四", "廿五", "廿六", "廿七", "廿八", "廿九", "三十"};
 constexpr std::array<std::string_view, 25> kTermNames = {
     "",     "小寒", "大寒", "立春", "雨水", "惊蛰", "春分", "清明", "谷雨", "立夏", "小满", "芒种", "夏至",
     "小暑", "大暑", "立秋", "处暑", "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至"};
@@ -125,7 +127,7 @@ std::string WindowLunarFestival(const base::CivilDate& date) {
         const char* name;
     };
     static constexpr Festival kFestivals[] = {
-        {1, "正月", "春节"},   {5, "五月", "端午节"}, {7, "七月", "七夕节"},  {8, "腊月", "腊八节"},
+        {1, "正月", "春节"},   {5, "五月", "端午节"},  {7, "七月", "七夕节"},  {8, "腊月", "腊八节"},
         {9, "九月", "重阳节"}, {15, "八月", "中秋节"}, {15, "正月", "元宵节"},
     };
     for (const Festival& f : kFestivals)
