@@ -37,6 +37,8 @@ CompanyNameForm::CompanyNameForm(data::Catalogue& catalogue, const QString& suff
         auto* help = new QLabel(QString::fromUtf8(hint), names);
         help->setStyleSheet(QStringLiteral("color: #6b6b6b;"));
         help->setWordWrap(true);
+        help->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        help->setMinimumHeight(help->fontMetrics().height() * 2 + 2);
         grid->addWidget(help, row, 2);
         return edit;
     };

@@ -24,6 +24,9 @@ QLabel* Hint(const char* text, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
     label->setStyleSheet(QStringLiteral("color: #6b6b6b;"));
     label->setWordWrap(true);
+    // The hint takes the width that is left and wraps, rather than widening the page.
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    label->setMinimumHeight(label->fontMetrics().height() * 2 + 2);
     return label;
 }
 
