@@ -23,7 +23,7 @@ test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 bench: build
-	@for b in $(BUILD_DIR)/bin/bench_*; do $$b; done
+	@for b in $(BUILD_DIR)/bench/bench_*; do $$b; done
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
