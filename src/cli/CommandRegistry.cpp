@@ -6,6 +6,7 @@
 #include "cli/ChartCommands.h"
 #include "cli/LookupCommand.h"
 #include "cli/NameCommand.h"
+#include "naming/CandidatePage.h"
 #include "numerology/CharacterLookup.h"
 #include "numerology/NumberMeaning.h"
 
@@ -53,6 +54,11 @@ const std::vector<CommandInfo>& AllCommands() {
                     return numerology::CharacterElement(c.catalogue, character);
                 })},
         {"analyze", "公司名称分析报告", [] { return std::make_unique<AnalyzeCommand>(); }},
+        {"bonus", "总笔画加分：全名总笔画除以81的余数所得的加分 (ScoreBonus)",
+         Lookup("TOTAL", "全名总笔画", {},
+                [](CommandContext&, const std::string& total) {
+                    return std::to_string(naming::ScoreBonus(base::ParseInt(total)));
+                })},
         {"name", "起名：按八字所缺五行与笔画吉数生成候选名称", [] { return std::make_unique<NameCommand>(); }},
         {"verdict", "数理吉凶：数字除以81的余数的吉凶 (NumberVerdict)",
          Lookup("NUMBER", "整数", {},

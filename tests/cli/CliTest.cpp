@@ -170,6 +170,7 @@ TEST(Cli, NameCommand) {
               "二字名不能同时固定两个字！\n");
     EXPECT_EQ(RunInProcess({"name", "--surname", "张", "--length", "5"}).status, 2);
     EXPECT_EQ(RunInProcess({"name", "--length", "2"}).err, "姓不能为空!\n");
+    EXPECT_EQ(RunInProcess({"bonus", "-"}, "81\n80\n6\nx\n").out, "4\n2\n3\n\n");
 }
 
 TEST(Cli, ChartWithoutTheBoneWeightFileExitsOne) {
