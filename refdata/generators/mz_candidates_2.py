@@ -36,13 +36,10 @@ first then the second character. A missing source value is printed as 0 or
 Run: python3 refdata/generators/mz_candidates_2.py > /tmp/mz_candidates_2.tsv
 """
 
-import bz2
-import glob
 import sys
 
-UNIHAN_GLOB = "/usr/share/unicode/Unihan_*.txt.bz2"
-JIEBA_DICT = "/usr/lib/python3/dist-packages/jieba/dict.txt"
-RIME_ESSAY = "/usr/share/rime-data/essay.txt"
+from word_sources import common_chars, load_essay, load_jieba
+
 
 FIRST_MIN = 0x6C00
 JIEBA_FLOOR = 50
@@ -112,40 +109,7 @@ CORE_CHARS = set(
 )
 
 
-def common_chars():
-    chars = set()
-    for path in sorted(glob.glob(UNIHAN_GLOB)):
-        with bz2.open(path, "rt", encoding="utf-8") as fh:
-            for line in fh:
-                if "\tkTGH\t" not in line:
-                    continue
-                cp, _, value = line.rstrip("\n").split("\t")
-                for item in value.split():
-                    year, _, num = item.partition(":")
-                    if year == "2013" and int(num) <= 3500:
-                        chars.add(chr(int(cp[2:], 16)))
-    return chars
 
-
-def load_jieba():
-    words = {}
-    with open(JIEBA_DICT, encoding="utf-8") as fh:
-        for line in fh:
-            parts = line.split()
-            if len(parts) >= 2 and len(parts[0]) == 2:
-                tag = parts[2] if len(parts) > 2 else "-"
-                words[parts[0]] = (int(parts[1]), tag)
-    return words
-
-
-def load_essay():
-    words = {}
-    with open(RIME_ESSAY, encoding="utf-8") as fh:
-        for line in fh:
-            parts = line.rstrip("\n").split("\t")
-            if len(parts) == 2 and len(parts[0]) == 2 and parts[1].isdigit():
-                words[parts[0]] = max(words.get(parts[0], 0), int(parts[1]))
-    return words
 
 
 def main():
