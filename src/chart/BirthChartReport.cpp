@@ -39,15 +39,7 @@ std::optional<ValidationMessage> CheckInput(const BirthInput& input) {
         return ValidationMessage{"姓不能为空!", "surname"};
     if (Trim(input.givenName).empty())
         return ValidationMessage{"名不能为空!", "givenName"};
-    if (Trim(input.year).empty())
-        return ValidationMessage{"请选择出生年!", ""};
-    if (Trim(input.month).empty())
-        return ValidationMessage{"请选择出生月!", ""};
-    if (Trim(input.day).empty())
-        return ValidationMessage{"请选择出生日!", ""};
-    if (Trim(input.hour).empty())
-        return ValidationMessage{"请选择出生小时!", ""};
-    return std::nullopt;
+    return CheckBirthDateFields(input);
 }
 
 } // namespace

@@ -28,6 +28,19 @@ std::string HourNumberText(const std::string& hourText) {
 
 } // namespace
 
+std::optional<ValidationMessage> CheckBirthDateFields(const BirthInput& input) {
+    using base::Trim;
+    if (Trim(input.year).empty())
+        return ValidationMessage{"请选择出生年!", ""};
+    if (Trim(input.month).empty())
+        return ValidationMessage{"请选择出生月!", ""};
+    if (Trim(input.day).empty())
+        return ValidationMessage{"请选择出生日!", ""};
+    if (Trim(input.hour).empty())
+        return ValidationMessage{"请选择出生小时!", ""};
+    return std::nullopt;
+}
+
 std::variant<ResolvedBirth, ValidationMessage> ResolveBirth(const BirthInput& input) {
     using base::TrimCopy;
     ResolvedBirth b;

@@ -40,6 +40,10 @@ struct ReportOutcome {
     std::vector<std::string> lines;
 };
 
+// The checks of the birth-date fields that every page makes in this order: year, month, day and
+// hour must not be empty ("请选择出生年!" ...).
+std::optional<ValidationMessage> CheckBirthDateFields(const BirthInput& input);
+
 // The birth moment behind an input.
 struct ResolvedBirth {
     std::string dateText; // the date text: y-m-d as typed, or yyyy-mm-dd after a lunar conversion

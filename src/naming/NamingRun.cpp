@@ -35,14 +35,8 @@ NamingOutcome RunNaming(data::Catalogue& catalogue, const NamingRequest& request
     };
     if (Trim(birth.surname).empty())
         return refuse("姓不能为空!", "surname");
-    if (Trim(birth.year).empty())
-        return refuse("请选择出生年!");
-    if (Trim(birth.month).empty())
-        return refuse("请选择出生月!");
-    if (Trim(birth.day).empty())
-        return refuse("请选择出生日!");
-    if (Trim(birth.hour).empty())
-        return refuse("请选择出生小时!");
+    if (auto message = chart::CheckBirthDateFields(birth))
+        return {*message, "提示", std::nullopt};
 
     NamingResult result;
     NamingState& state = result.state;

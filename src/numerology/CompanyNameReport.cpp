@@ -33,14 +33,8 @@ std::optional<ValidationMessage> CheckInput(const chart::BirthInput& birth, cons
     } catch (const base::GbkEncodeError& e) {
         return ValidationMessage{e.what(), "shortName"};
     }
-    if (Trim(birth.year).empty())
-        return ValidationMessage{"请选择出生年!", ""};
-    if (Trim(birth.month).empty())
-        return ValidationMessage{"请选择出生月!", ""};
-    if (Trim(birth.day).empty())
-        return ValidationMessage{"请选择出生日!", ""};
-    if (Trim(birth.hour).empty())
-        return ValidationMessage{"请选择出生小时!", ""};
+    if (auto message = chart::CheckBirthDateFields(birth))
+        return message;
 
     // The limits of the input fields, for inputs that do not come through them (the command line).
     struct Limit {
