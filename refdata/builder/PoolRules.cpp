@@ -3,7 +3,6 @@
 #include <cmath>
 #include <numeric>
 
-#include "numerology/NumberMeaning.h"
 #include "numerology/NumberVerdictTable.h"
 
 namespace korvani::refdata {
@@ -19,7 +18,7 @@ double VerdictWeight(std::string_view verdict) {
 }
 
 double NumberWeight(int number) {
-    return VerdictWeight(numerology::kNumberVerdictEntries[numerology::NumberRemainder(number)].verdict);
+    return VerdictWeight(numerology::TraditionalNumberEntry(number).verdict);
 }
 
 int PatternScore(const std::vector<int>& strokes) {

@@ -5,17 +5,12 @@
 
 namespace korvani::numerology {
 
-int NumberRemainder(std::int64_t number) {
-    const int r = static_cast<int>(number % kNumberCount);
-    return r < 0 ? r + kNumberCount : r;
-}
-
 std::string NumberVerdict(std::string_view numberText) {
     const std::int64_t n = base::ParseInt64(numberText);
     const auto r = static_cast<int>(n % kNumberCount);
     if (r < 0)
         return std::string(kNoNumberVerdictText);
-    return NumberVerdictText(r);
+    return NumberVerdictEntryText(TraditionalEntryIndex(r));
 }
 
 std::string NumberText(data::Catalogue& catalogue, std::int64_t number) {

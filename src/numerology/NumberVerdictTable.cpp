@@ -4,7 +4,16 @@
 
 namespace korvani::numerology {
 
-const std::string& NumberVerdictText(int remainder) {
+int NumberRemainder(std::int64_t number) {
+    const int r = static_cast<int>(number % kNumberCount);
+    return r < 0 ? r + kNumberCount : r;
+}
+
+const NumberVerdictEntry& TraditionalNumberEntry(std::int64_t number) {
+    return kNumberVerdictEntries[TraditionalEntryIndex(NumberRemainder(number))];
+}
+
+const std::string& NumberVerdictEntryText(int entry) {
     static const auto texts = [] {
         std::array<std::string, kNumberCount> result;
         for (int i = 0; i < kNumberCount; ++i) {
@@ -14,9 +23,9 @@ const std::string& NumberVerdictText(int remainder) {
         }
         return result;
     }();
-    if (remainder < 0 || remainder >= kNumberCount)
-        throw std::out_of_range("number verdict remainder");
-    return texts[remainder];
+    if (entry < 0 || entry >= kNumberCount)
+        throw std::out_of_range("number verdict entry");
+    return texts[entry];
 }
 
 } // namespace korvani::numerology

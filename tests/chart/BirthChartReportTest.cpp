@@ -49,8 +49,8 @@ TEST_F(BirthChartReportTest, GoldenReports) {
     for (const auto& [input, file] : cases) {
         const ReportOutcome outcome = Report(input);
         ASSERT_FALSE(outcome.message) << file << ": " << outcome.message->text;
-        EXPECT_EQ(korvani::testing::JoinedLines(outcome.lines),
-                  korvani::testing::GoldenFile("chart/" + std::string(file)))
+        const std::string made = korvani::testing::JoinedLines(outcome.lines);
+        EXPECT_EQ(made, korvani::testing::Golden("chart/" + std::string(file), made))
             << file;
     }
 }

@@ -56,8 +56,16 @@ TEST(Cli, CharacterAndNumberLookups) {
     EXPECT_EQ(RunInProcess({"strokes", "江海"}).out, "18\n");
     EXPECT_EQ(RunInProcess({"strokes", "3M江"}).out, "7\n");
     EXPECT_EQ(RunInProcess({"trad", "兴隆"}).out, "興隆\n");
-    EXPECT_TRUE(
-        RunInProcess({"verdict", "81"}).out.starts_with("大展鸿图，信用得固，名利双收，可获成功|吉|主人性格类型：["));
+    for (const char* number : {"1", "82"})
+        EXPECT_TRUE(RunInProcess({"verdict", number})
+                        .out.starts_with("大展鸿图，信用得固，名利双收，可获成功|吉|主人性格类型：["))
+            << number;
+    for (const char* number : {"81", "0", "162", "-81"})
+        EXPECT_TRUE(RunInProcess({"verdict", number})
+                        .out.starts_with("最极之数，还本归元，能得繁荣，发达成功|吉|主人性格类型：["))
+            << number;
+    EXPECT_NE(RunInProcess({"verdict", "18"}).out.find("|吉|"), std::string::npos);
+    EXPECT_EQ(RunInProcess({"verdict", "-5"}).out, "对不起,此号不在分解之类。\n");
     EXPECT_EQ(RunInProcess({"verdict", "-1"}).out, "对不起,此号不在分解之类。\n");
     EXPECT_EQ(RunInProcess({"meaning", "81"}).out, RunInProcess({"meaning", "0"}).out);
     EXPECT_GT(RunInProcess({"meaning", "1"}).out.size(), 10u);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -21,6 +22,17 @@ inline std::string JoinedLines(const std::vector<std::string>& lines) {
     for (const std::string& line : lines)
         (text += line) += '\n';
     return text;
+}
+
+// The golden text to compare with. With KORVANI_UPDATE_GOLDEN=1 the file is first rewritten with
+// the text made now, so that a reviewer sees a changed report as a diff of the golden file.
+inline std::string Golden(const std::string& path, const std::string& made) {
+    const char* update = std::getenv("KORVANI_UPDATE_GOLDEN");
+    if (update != nullptr && std::string(update) == "1") {
+        std::ofstream out(std::string(KORVANI_TEST_DATA_DIR) + "/" + path, std::ios::binary | std::ios::trunc);
+        out << made;
+    }
+    return GoldenFile(path);
 }
 
 } // namespace korvani::testing

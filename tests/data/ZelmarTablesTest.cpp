@@ -9,6 +9,7 @@
 #include "base/Utf8.h"
 #include "data/DataStore.h"
 #include "data/TestDataDir.h"
+#include "numerology/NumberVerdictTable.h"
 
 using namespace korvani::data;
 using korvani::testing::BuiltDataDir;
@@ -144,4 +145,30 @@ TEST_F(ZelmarTables, StrokePatternsAreExactlyTheListedOnes) {
             }
         }
     EXPECT_EQ(listed, gz.size());
+}
+
+// A listed pattern is one whose whole total (and, for four characters, each two-character word's
+// total) the 81 numbers read as 吉 or 吉带凶, by the traditional number of each total.
+TEST_F(ZelmarTables, StrokePatternsHaveLuckyTraditionalTotals) {
+    const auto lucky = [](int total) {
+        const std::string_view verdict = korvani::numerology::TraditionalNumberEntry(total).verdict;
+        return verdict == "吉" || verdict == "吉带凶";
+    };
+    auto& st = Db().Prepare("select lx, bh11, bh12, bh21, bh22 from gz");
+    int rows = 0;
+    while (st.Step()) {
+        ++rows;
+        const int lx = static_cast<int>(st.Int(0));
+        const int a = static_cast<int>(st.Int(1)), b = static_cast<int>(st.Int(2));
+        const int c = static_cast<int>(st.Int(3)), d = static_cast<int>(st.Int(4));
+        EXPECT_TRUE(lucky(a + b + c + d)) << lx << ": " << a << " " << b << " " << c << " " << d;
+        if (lx == 4) {
+            EXPECT_TRUE(lucky(a + b)) << a << " " << b << " " << c << " " << d;
+            EXPECT_TRUE(lucky(c + d)) << a << " " << b << " " << c << " " << d;
+        }
+    }
+    EXPECT_GT(rows, 0);
+    // 18 is lucky and 19 is not, so a two-character pattern of 9 + 9 is listed and 9 + 10 is not.
+    EXPECT_TRUE(lucky(18));
+    EXPECT_FALSE(lucky(19));
 }

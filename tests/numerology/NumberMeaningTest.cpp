@@ -15,18 +15,45 @@ using korvani::InputError;
 
 namespace {
 std::string Phrase(const std::string& text) { return text.substr(0, text.find('|')); }
+std::string Verdict(const std::string& text) {
+    const auto bar1 = text.find('|');
+    return text.substr(bar1 + 1, text.find('|', bar1 + 1) - bar1 - 1);
+}
 } // namespace
 
-TEST(NumberVerdict, ReducesModulo81WithTheSignOfTheNumber) {
+// A number reads as the traditional number of its remainder: 1 and 82 as number 1 (entry 0), 18 as
+// number 18 (entry 17), and 81 with every multiple of 81 as number 81 (entry 80).
+TEST(NumberVerdict, ReadsTheTraditionalNumberOfTheRemainder) {
     const std::map<std::string, int> cases = {
-        {"0", 0},   {"81", 0},  {"162", 0},  {"80", 80},  {"12345", 33}, {"123456789", 72},
-        {"007", 7}, {"-81", 0}, {"-162", 0}, {" 42", 42}, {"+1", 1},     {"9223372036854775807", 25},
+        {"1", 0},      {"82", 0},     {"0", 80},      {"81", 80},   {"162", 80},         {"-81", 80},
+        {"-162", 80},  {"80", 79},    {"18", 17},     {"2", 1},     {"27", 26},          {"12345", 32},
+        {"123456789", 71}, {"007", 6}, {" 42", 41},   {"+1", 0},    {"9223372036854775807", 24},
     };
     for (const auto& [text, entry] : cases)
-        EXPECT_EQ(NumberVerdict(text), NumberVerdictText(entry)) << text;
-    EXPECT_EQ(Phrase(NumberVerdict("81")), "大展鸿图，信用得固，名利双收，可获成功");
-    EXPECT_EQ(NumberVerdict("-1"), "对不起,此号不在分解之类。");
+        EXPECT_EQ(NumberVerdict(text), NumberVerdictEntryText(entry)) << text;
+    EXPECT_TRUE(NumberVerdict("1").starts_with("大展鸿图，信用得固，名利双收，可获成功|吉|"));
+    EXPECT_TRUE(NumberVerdict("82").starts_with("大展鸿图，信用得固，名利双收，可获成功|吉|"));
+    for (const char* text : {"81", "0", "162", "-81"})
+        EXPECT_TRUE(NumberVerdict(text).starts_with("最极之数，还本归元，能得繁荣，发达成功|吉|")) << text;
+    EXPECT_EQ(Verdict(NumberVerdict("18")), "吉");
+    EXPECT_EQ(Verdict(NumberVerdict("2")), "凶");
+    EXPECT_EQ(Verdict(NumberVerdict("27")), "凶带吉");
+    EXPECT_EQ(NumberVerdict("-5"), "对不起,此号不在分解之类。");
+    EXPECT_EQ(NumberVerdict("-1"), kNoNumberVerdictText);
     EXPECT_EQ(NumberVerdict("-9223372036854775808"), kNoNumberVerdictText);
+}
+
+// The traditional verdicts of the numbers most tables agree on, read through the one mapping.
+TEST(NumberVerdict, AgreesWithTheTraditionalVerdicts) {
+    const std::map<int, std::string> traditional = {
+        {1, "吉"},  {2, "凶"},  {3, "吉"},  {4, "凶"},  {5, "吉"},  {9, "凶"},  {10, "凶"}, {11, "吉"},
+        {13, "吉"}, {15, "吉"}, {16, "吉"}, {18, "吉"}, {19, "凶"}, {20, "凶"}, {21, "吉"}, {23, "吉"},
+        {24, "吉"}, {28, "凶"}, {31, "吉"}, {32, "吉"}, {33, "吉"}, {34, "凶"}, {41, "吉"}, {81, "吉"},
+    };
+    for (const auto& [number, verdict] : traditional) {
+        EXPECT_EQ(TraditionalNumberEntry(number).verdict, verdict) << number;
+        EXPECT_EQ(TraditionalNumberEntry(number + 81).verdict, verdict) << number;
+    }
 }
 
 TEST(NumberVerdict, TextThatIsNoIntegerFails) {
@@ -44,7 +71,7 @@ TEST(NumberVerdict, TextThatIsNoIntegerFails) {
 TEST(NumberVerdictTable, EveryEntryHasItsThreeFieldsInTheirForm) {
     std::map<std::string, int> verdicts;
     for (int r = 0; r < kNumberCount; ++r) {
-        const std::string& text = NumberVerdictText(r);
+        const std::string& text = NumberVerdictEntryText(r);
         const auto bar1 = text.find('|');
         const auto bar2 = text.find('|', bar1 + 1);
         ASSERT_NE(bar2, std::string::npos) << r;
@@ -71,9 +98,9 @@ TEST(NumberVerdictTable, EveryEntryHasItsThreeFieldsInTheirForm) {
         EXPECT_NO_THROW(korvani::base::Utf8ToGbk(text)) << r;
     }
     EXPECT_EQ(verdicts, (std::map<std::string, int>{{"吉", 35}, {"凶", 30}, {"吉带凶", 13}, {"凶带吉", 3}}));
-    EXPECT_EQ(NumberVerdictText(26),
+    EXPECT_EQ(NumberVerdictEntryText(26),
               "一成一败，一盛一衰，惟靠谨慎，可守成功|凶带吉|" + std::string(kPersonalityTexts[0]));
-    EXPECT_EQ(Phrase(NumberVerdictText(80)), "最极之数，还本归元，能得繁荣，发达成功");
+    EXPECT_EQ(Phrase(NumberVerdictEntryText(80)), "最极之数，还本归元，能得繁荣，发达成功");
 }
 
 TEST(NumberText, LooksUpTheRemainderInTheMeaningTable) {
