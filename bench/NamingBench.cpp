@@ -12,13 +12,12 @@ namespace {
 void BM_NamingRun(benchmark::State& state) {
     const CandidateTemplate& t = AllTemplates()[static_cast<std::size_t>(state.range(0))];
     korvani::data::DataStore store(KORVANI_BIN_DIR);
-    korvani::data::Catalogue catalogue(store);
     NamingRequest request;
     request.birth.surname = "张";
     request.birth.year = "1980";
     request.birth.month = "5";
     request.birth.day = "17";
-    request.birth.hour = "午 12";
+    request.birth.hour = 12;
     request.length = t.length;
     static const char* const kFixed[] = {"华", "兴", "达", "信"};
     std::string label = std::to_string(t.length) + " fixed";
@@ -32,7 +31,7 @@ void BM_NamingRun(benchmark::State& state) {
     korvani::base::RandomSource random(42);
     std::size_t rows = 0;
     for (auto _ : state) {
-        const NamingOutcome outcome = RunNaming(catalogue, request, random);
+        const NamingOutcome outcome = RunNaming(store, request, random);
         rows = outcome.result->rows.size();
         benchmark::DoNotOptimize(ShowCandidatePage(*outcome.result, "", "", random));
     }

@@ -8,10 +8,10 @@
 
 namespace korvani::app {
 
-AnalysisPage::AnalysisPage(data::Catalogue& catalogue, QWidget* parent) : QWidget(parent) {
+AnalysisPage::AnalysisPage(data::DataStore& store, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TabSheet3"));
     auto* layout = new QVBoxLayout(this);
-    m_form = new CompanyNameForm(catalogue, QStringLiteral("3"), QStringLiteral("ButtonName"), QStringLiteral("分析"),
+    m_form = new CompanyNameForm(store, QStringLiteral("3"), QStringLiteral("ButtonName"), QStringLiteral("分析"),
                                  false, QPageSize::Letter, this);
     layout->addWidget(m_form);
     auto* back = new QPushButton(QStringLiteral("返回起名"), this);
@@ -21,13 +21,13 @@ AnalysisPage::AnalysisPage(data::Catalogue& catalogue, QWidget* parent) : QWidge
     connect(back, &QPushButton::clicked, this, &AnalysisPage::BackToNaming);
 }
 
-TFrmNamemain::TFrmNamemain(data::Catalogue& catalogue, QWidget* parent) : QDialog(parent) {
+TFrmNamemain::TFrmNamemain(data::DataStore& store, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FrmNamemain"));
     setWindowTitle(QStringLiteral("名称分析"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(760, 560);
     auto* layout = new QVBoxLayout(this);
-    m_form = new CompanyNameForm(catalogue, QString(), QStringLiteral("RzButton1"), QStringLiteral("名称分析"), true,
+    m_form = new CompanyNameForm(store, QString(), QStringLiteral("RzButton1"), QStringLiteral("名称分析"), true,
                                  QPageSize::A4, this);
     m_form->Fields().sex->setEditable(true);
     m_form->Fields().calendar->setEditable(true);
@@ -48,21 +48,13 @@ void TFrmNamemain::showEvent(QShowEvent* event) {
     f.surname->setFocus();
 }
 
-void OpenNameAnalysisWindow(data::Catalogue& catalogue, QWidget* parent, const NameAnalysisValues& v) {
-    auto* window = new TFrmNamemain(catalogue, parent);
+void OpenNameAnalysisWindow(data::DataStore& store, QWidget* parent, const NameAnalysisValues& v) {
+    auto* window = new TFrmNamemain(store, parent);
     BirthFields& f = window->Form()->Fields();
-    f.surname->setText(v.surname);
-    f.givenName->setText(v.givenName);
-    f.sex->setCurrentIndex(v.sex == QStringLiteral("男") ? 0 : 1);
-    f.year->setCurrentText(v.year);
-    f.month->setCurrentText(v.month);
-    f.day->setCurrentText(v.day);
-    f.hour->setCurrentText(v.hour);
-    f.minute->setCurrentText(v.minute);
-    f.calendar->setCurrentIndex(v.calendarItem);
-    window->Form()->Prefix()->setText(v.prefix);
-    window->Form()->ShortName()->setText(v.body);
-    window->Form()->Suffix()->setText(v.suffix);
+    f.SetInput(v.birth);
+    window->Form()->Prefix()->setText(QString::fromStdString(v.name.prefix));
+    window->Form()->ShortName()->setText(QString::fromStdString(v.name.shortName));
+    window->Form()->Suffix()->setText(QString::fromStdString(v.name.suffix));
     window->exec();
 }
 

@@ -12,7 +12,7 @@ class AnalysisPage : public QWidget {
     Q_OBJECT
 
 public:
-    AnalysisPage(data::Catalogue& catalogue, QWidget* parent = nullptr);
+    AnalysisPage(data::DataStore& store, QWidget* parent = nullptr);
     CompanyNameForm* Form() const { return m_form; }
     // "分析".
     void ButtonNameClick() { m_form->RunReport(); }
@@ -31,7 +31,7 @@ class TFrmNamemain : public QDialog {
     Q_OBJECT
 
 public:
-    TFrmNamemain(data::Catalogue& catalogue, QWidget* parent = nullptr);
+    TFrmNamemain(data::DataStore& store, QWidget* parent = nullptr);
     CompanyNameForm* Form() const { return m_form; }
     // "名称分析".
     void RzButton1Click() { m_form->RunReport(); }
@@ -43,14 +43,14 @@ private:
     CompanyNameForm* m_form;
 };
 
-// The values a candidate carries into the window.
+// The values a candidate carries into the window: the representative's birth input as the naming
+// page holds it, and the name with the candidate's body.
 struct NameAnalysisValues {
-    QString surname, givenName, sex;
-    int calendarItem = 0;
-    QString suffix, body, prefix, minute, hour, day, month, year;
+    chart::BirthInput birth;
+    reports::CompanyNameParts name;
 };
 
 // Fills a new name-analysis window with the values and shows it modally.
-void OpenNameAnalysisWindow(data::Catalogue& catalogue, QWidget* parent, const NameAnalysisValues& values);
+void OpenNameAnalysisWindow(data::DataStore& store, QWidget* parent, const NameAnalysisValues& values);
 
 } // namespace korvani::app

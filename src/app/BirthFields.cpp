@@ -6,7 +6,7 @@
 #include <QLineEdit>
 
 #include "app/GbkLengthValidator.h"
-#include "numerology/CompanyNameReport.h"
+#include "reports/CompanyNameReport.h"
 
 namespace korvani::app {
 
@@ -37,7 +37,7 @@ BirthFields BirthFields::Create(QWidget* parent, QGridLayout* layout, int row, c
     const auto edit = [&](const QString& name) {
         auto* e = new QLineEdit(parent);
         e->setObjectName(name + suffix);
-        e->setValidator(new GbkLengthValidator(static_cast<int>(numerology::kPersonNameMaxBytes), e));
+        e->setValidator(new GbkLengthValidator(static_cast<int>(reports::kPersonNameMaxBytes), e));
         e->setMaximumWidth(80);
         return e;
     };
@@ -78,17 +78,36 @@ chart::BirthInput BirthFields::Input() const {
     input.year = year->currentText().toStdString();
     input.month = month->currentText().toStdString();
     input.day = day->currentText().toStdString();
-    input.hour = hour->currentText().toStdString();
+    // The hour list's items are the hours 0 to 23 in order.
+    if (hour->currentIndex() >= 0)
+        input.hour = hour->currentIndex();
+    else
+        input.hour.reset();
     input.minute = minute->currentText().toStdString();
     return input;
 }
 
-QWidget* BirthFields::Field(const std::string& name) const {
-    if (name == "surname")
+void BirthFields::SetInput(const chart::BirthInput& input) const {
+    surname->setText(QString::fromStdString(input.surname));
+    givenName->setText(QString::fromStdString(input.givenName));
+    sex->setCurrentIndex(input.sex == "男" ? 0 : 1);
+    calendar->setCurrentIndex(input.lunar ? 1 : 0);
+    year->setCurrentText(QString::fromStdString(input.year));
+    month->setCurrentText(QString::fromStdString(input.month));
+    day->setCurrentText(QString::fromStdString(input.day));
+    hour->setCurrentIndex(input.hour.value_or(-1));
+    minute->setCurrentText(QString::fromStdString(input.minute));
+}
+
+QWidget* BirthFields::Field(base::InputField field) const {
+    switch (field) {
+    case base::InputField::Surname:
         return surname;
-    if (name == "givenName")
+    case base::InputField::GivenName:
         return givenName;
-    return nullptr;
+    default:
+        return nullptr;
+    }
 }
 
 } // namespace korvani::app

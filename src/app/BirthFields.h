@@ -29,8 +29,10 @@ struct BirthFields {
     static BirthFields Create(QWidget* parent, QGridLayout* layout, int row, const QString& suffix);
 
     chart::BirthInput Input() const;
-    // The control that an input check names ("surname", "givenName"), or none.
-    QWidget* Field(const std::string& name) const;
+    // Shows an input in the fields, as the user would have chosen it.
+    void SetInput(const chart::BirthInput& input) const;
+    // The control that an input check names (surname, given name), or none.
+    QWidget* Field(base::InputField field) const;
 };
 
 } // namespace korvani::app

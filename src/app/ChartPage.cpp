@@ -10,11 +10,11 @@
 #include <QVBoxLayout>
 
 #include "app/PageCommand.h"
-#include "chart/BirthChartReport.h"
+#include "reports/BirthChartReport.h"
 
 namespace korvani::app {
 
-ChartPage::ChartPage(data::Catalogue& catalogue, QWidget* parent) : QWidget(parent), m_catalogue(catalogue) {
+ChartPage::ChartPage(data::DataStore& store, QWidget* parent) : QWidget(parent), m_store(store) {
     setObjectName(QStringLiteral("TabSheet2"));
     auto* layout = new QVBoxLayout(this);
     auto* box = new QGroupBox(QStringLiteral("出生信息"), this);
@@ -51,8 +51,8 @@ ChartPage::ChartPage(data::Catalogue& catalogue, QWidget* parent) : QWidget(pare
 
 void ChartPage::RzButton2Click() {
     RunCommand(this, [this] {
-        const auto outcome = chart::BuildBirthChartReport(m_catalogue, m_fields.Input(), QDate::currentDate().year());
-        ShowOutcome(this, m_memo, outcome, [this](const std::string& name) { return m_fields.Field(name); });
+        const auto outcome = reports::BuildBirthChartReport(m_store, m_fields.Input(), QDate::currentDate().year());
+        ShowOutcome(this, m_memo, outcome, [this](base::InputField field) { return m_fields.Field(field); });
     });
 }
 

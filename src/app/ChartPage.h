@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "app/BirthFields.h"
-#include "data/Catalogue.h"
+#include "data/DataStore.h"
 
 class QPlainTextEdit;
 class QPushButton;
@@ -15,14 +15,14 @@ class ChartPage : public QWidget {
     Q_OBJECT
 
 public:
-    ChartPage(data::Catalogue& catalogue, QWidget* parent = nullptr);
+    ChartPage(data::DataStore& store, QWidget* parent = nullptr);
     BirthFields& Fields() { return m_fields; }
 
     // "分析": writes the birth-chart report.
     void RzButton2Click();
 
 private:
-    data::Catalogue& m_catalogue;
+    data::DataStore& m_store;
     BirthFields m_fields;
     QPlainTextEdit* m_memo;
 };

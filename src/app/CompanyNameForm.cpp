@@ -15,10 +15,10 @@
 
 namespace korvani::app {
 
-CompanyNameForm::CompanyNameForm(data::Catalogue& catalogue, const QString& suffix, const QString& runName,
+CompanyNameForm::CompanyNameForm(data::DataStore& store, const QString& suffix, const QString& runName,
                                  const QString& runText, bool editableMemo, QPageSize::PageSizeId paper,
                                  QWidget* parent)
-    : QWidget(parent), m_catalogue(catalogue) {
+    : QWidget(parent), m_store(store) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* person = new QGroupBox(QStringLiteral("企业法人"), this);
@@ -42,11 +42,11 @@ CompanyNameForm::CompanyNameForm(data::Catalogue& catalogue, const QString& suff
         grid->addWidget(help, row, 2);
         return edit;
     };
-    m_prefix = field(0, "地区前缀", QStringLiteral("NameBegin") + suffix, numerology::kAffixMaxBytes,
+    m_prefix = field(0, "地区前缀", QStringLiteral("NameBegin") + suffix, reports::kAffixMaxBytes,
                      "如企业名称：【成都三好科技有限公司】的【成都】代表企业行政所在地，也可以不设置");
-    m_shortName = field(1, "企业简称", QStringLiteral("Namezhi1") + suffix, numerology::kShortNameMaxBytes,
+    m_shortName = field(1, "企业简称", QStringLiteral("Namezhi1") + suffix, reports::kShortNameMaxBytes,
                         "如企业名称：【成都三好科技有限公司】的【三好】代表企业简称，必须填写");
-    m_suffix = field(2, "行业后缀", QStringLiteral("NameEnd") + suffix, numerology::kAffixMaxBytes,
+    m_suffix = field(2, "行业后缀", QStringLiteral("NameEnd") + suffix, reports::kAffixMaxBytes,
                      "店铺或企业的行业名称：如科技有限公司、服务中心、研究院、服装店、宾馆、健身房等");
     grid->setColumnStretch(2, 1);
     layout->addWidget(names);
@@ -78,18 +78,21 @@ CompanyNameForm::CompanyNameForm(data::Catalogue& catalogue, const QString& suff
 
 void CompanyNameForm::RunReport() {
     RunCommand(this, [this] {
-        const numerology::CompanyNameParts name{m_prefix->text().toStdString(), m_shortName->text().toStdString(),
+        const reports::CompanyNameParts name{m_prefix->text().toStdString(), m_shortName->text().toStdString(),
                                                 m_suffix->text().toStdString()};
         const auto outcome =
-            numerology::BuildCompanyNameReport(m_catalogue, m_fields.Input(), name, QDate::currentDate().year());
-        ShowOutcome(this, m_memo, outcome, [this](const std::string& field) -> QWidget* {
-            if (field == "shortName")
+            reports::BuildCompanyNameReport(m_store, m_fields.Input(), name, QDate::currentDate().year());
+        ShowOutcome(this, m_memo, outcome, [this](base::InputField field) -> QWidget* {
+            switch (field) {
+            case base::InputField::ShortName:
                 return m_shortName;
-            if (field == "prefix")
+            case base::InputField::Prefix:
                 return m_prefix;
-            if (field == "suffix")
+            case base::InputField::Suffix:
                 return m_suffix;
-            return m_fields.Field(field);
+            default:
+                return m_fields.Field(field);
+            }
         });
     });
 }

@@ -4,8 +4,8 @@
 #include <QWidget>
 
 #include "app/BirthFields.h"
-#include "data/Catalogue.h"
-#include "numerology/CompanyNameReport.h"
+#include "data/DataStore.h"
+#include "reports/CompanyNameReport.h"
 
 class QHBoxLayout;
 class QLineEdit;
@@ -22,7 +22,7 @@ class CompanyNameForm : public QWidget {
 public:
     // `suffix` ends the object names of the fields ("3" on the analysis page); `runName` and
     // `runText` name the button that writes the report.
-    CompanyNameForm(data::Catalogue& catalogue, const QString& suffix, const QString& runName, const QString& runText,
+    CompanyNameForm(data::DataStore& store, const QString& suffix, const QString& runName, const QString& runText,
                     bool editableMemo, QPageSize::PageSizeId paper, QWidget* parent = nullptr);
 
     BirthFields& Fields() { return m_fields; }
@@ -36,7 +36,7 @@ public:
     void RunReport();
 
 private:
-    data::Catalogue& m_catalogue;
+    data::DataStore& m_store;
     BirthFields m_fields;
     QLineEdit* m_prefix;
     QLineEdit* m_shortName;

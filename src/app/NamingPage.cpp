@@ -1,5 +1,7 @@
 #include "app/NamingPage.h"
 
+#include "base/Text.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,7 +16,7 @@
 #include "app/AnalysisPage.h"
 #include "app/GbkLengthValidator.h"
 #include "app/PageCommand.h"
-#include "numerology/CompanyNameReport.h"
+#include "reports/CompanyNameReport.h"
 
 namespace korvani::app {
 
@@ -34,7 +36,7 @@ constexpr int kColumnWidths[] = {43, 183, 194, 57, 57, 58, 55, 56, 54};
 
 } // namespace
 
-NamingPage::NamingPage(data::Catalogue& catalogue, QWidget* parent) : QWidget(parent), m_catalogue(catalogue) {
+NamingPage::NamingPage(data::DataStore& store, QWidget* parent) : QWidget(parent), m_store(store) {
     setObjectName(QStringLiteral("TabSheet1"));
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(4);
@@ -49,7 +51,7 @@ NamingPage::NamingPage(data::Catalogue& catalogue, QWidget* parent) : QWidget(pa
     grid->addWidget(new QLabel(QStringLiteral("地区前缀"), names), 0, 0);
     m_prefix = new QLineEdit(names);
     m_prefix->setObjectName(QStringLiteral("NameBegin"));
-    m_prefix->setValidator(new GbkLengthValidator(static_cast<int>(numerology::kAffixMaxBytes), m_prefix));
+    m_prefix->setValidator(new GbkLengthValidator(static_cast<int>(reports::kAffixMaxBytes), m_prefix));
     grid->addWidget(m_prefix, 0, 1, 1, 5);
     grid->addWidget(Hint("如企业名称：【成都三好科技有限公司】的【成都】代表企业行政所在地，也可以不设置", names), 0,
                     6);
@@ -71,7 +73,7 @@ NamingPage::NamingPage(data::Catalogue& catalogue, QWidget* parent) : QWidget(pa
     grid->addWidget(new QLabel(QStringLiteral("行业后缀"), names), 2, 0);
     m_suffix = new QLineEdit(names);
     m_suffix->setObjectName(QStringLiteral("NameEnd"));
-    m_suffix->setValidator(new GbkLengthValidator(static_cast<int>(numerology::kAffixMaxBytes), m_suffix));
+    m_suffix->setValidator(new GbkLengthValidator(static_cast<int>(reports::kAffixMaxBytes), m_suffix));
     grid->addWidget(m_suffix, 2, 1, 1, 5);
     grid->addWidget(Hint("店铺或企业的行业名称：如科技有限公司、服务中心、研究院、服装店、宾馆、健身房等", names), 2,
                     6);
@@ -133,10 +135,10 @@ void NamingPage::RzBitBtn5Click() {
             QPushButton* button;
             ~Enable() { button->setEnabled(true); }
         } enableAgain{m_run};
-        naming::NamingOutcome outcome = naming::RunNaming(m_catalogue, request, m_random);
+        naming::NamingOutcome outcome = naming::RunNaming(m_store, request, m_random);
         if (outcome.message) {
             ShowInfo(this, QString::fromStdString(outcome.message->text), QString::fromStdString(outcome.caption));
-            if (outcome.message->focus == "surname")
+            if (outcome.message->focus == base::InputField::Surname)
                 m_fields.surname->setFocus();
             return;
         }
@@ -161,19 +163,11 @@ void NamingPage::RzBitBtn4Click() {
     if (body.isEmpty())
         return;
     NameAnalysisValues v;
-    v.surname = m_fields.surname->text().trimmed();
-    v.givenName = m_fields.givenName->text().trimmed();
-    v.sex = m_fields.sex->currentText();
-    v.calendarItem = m_fields.calendar->currentIndex();
-    v.suffix = m_suffix->text().trimmed();
-    v.body = body;
-    v.prefix = m_prefix->text().trimmed();
-    v.minute = m_fields.minute->currentText();
-    v.hour = m_fields.hour->currentText();
-    v.day = m_fields.day->currentText();
-    v.month = m_fields.month->currentText();
-    v.year = m_fields.year->currentText();
-    OpenNameAnalysisWindow(m_catalogue, window(), v);
+    v.birth = m_fields.Input();
+    v.birth.surname = base::TrimCopy(v.birth.surname);
+    v.birth.givenName = base::TrimCopy(v.birth.givenName);
+    v.name = {m_prefix->text().trimmed().toStdString(), body.toStdString(), m_suffix->text().trimmed().toStdString()};
+    OpenNameAnalysisWindow(m_store, window(), v);
 }
 
 } // namespace korvani::app

@@ -7,7 +7,7 @@
 #include "app/BirthFields.h"
 #include "app/CandidateGridModel.h"
 #include "base/RandomSource.h"
-#include "data/Catalogue.h"
+#include "data/DataStore.h"
 #include "naming/NamingRun.h"
 
 class QComboBox;
@@ -23,7 +23,7 @@ class NamingPage : public QWidget {
     Q_OBJECT
 
 public:
-    NamingPage(data::Catalogue& catalogue, QWidget* parent = nullptr);
+    NamingPage(data::DataStore& store, QWidget* parent = nullptr);
 
     BirthFields& Fields() { return m_fields; }
     CandidateGridModel* Grid() const { return m_model; }
@@ -42,7 +42,7 @@ public:
 private:
     void ShowCandidatePage();
 
-    data::Catalogue& m_catalogue;
+    data::DataStore& m_store;
     BirthFields m_fields;
     QLineEdit* m_prefix;
     QLineEdit* m_suffix;

@@ -7,7 +7,7 @@
 
 #include "app/ReportOutput.h"
 #include "base/Errors.h"
-#include "chart/BirthInput.h"
+#include "base/ReportTypes.h"
 
 namespace korvani::app {
 
@@ -25,8 +25,8 @@ template <typename Command> void RunCommand(QWidget* parent, Command&& command) 
 
 // Shows a report in its memo, or the input check's message in the information box, moving the
 // focus to the field it names.
-inline void ShowOutcome(QWidget* parent, QPlainTextEdit* memo, const chart::ReportOutcome& outcome,
-                        const std::function<QWidget*(const std::string&)>& field) {
+inline void ShowOutcome(QWidget* parent, QPlainTextEdit* memo, const base::ReportOutcome& outcome,
+                        const std::function<QWidget*(base::InputField)>& field) {
     if (outcome.message) {
         ShowInfo(parent, QString::fromStdString(outcome.message->text));
         if (QWidget* w = field(outcome.message->focus))

@@ -69,7 +69,7 @@ int RenderScreenshots(const QString& directory) {
         written += Save(&window, dir, QString::fromUtf8(others[i]));
     }
 
-    auto* nameWindow = new TFrmNamemain(window.Catalogue(), &window);
+    auto* nameWindow = new TFrmNamemain(window.Store(), &window);
     FillPerson(nameWindow->Form()->Fields());
     nameWindow->Form()->Prefix()->setText(QStringLiteral("成都"));
     nameWindow->Form()->ShortName()->setText(QStringLiteral("鸿图"));

@@ -49,8 +49,7 @@ enum PageIndex { NamingIndex, AnalysisIndex, ChartIndex, AlmanacIndex, DreamInde
 } // namespace
 
 TFrmIndex::TFrmIndex(const std::string& dataDirectory, QWidget* parent)
-    : QWidget(parent, Qt::FramelessWindowHint), m_store(std::make_unique<data::DataStore>(dataDirectory)),
-      m_catalogue(std::make_unique<data::Catalogue>(*m_store)) {
+    : QWidget(parent, Qt::FramelessWindowHint), m_store(std::make_unique<data::DataStore>(dataDirectory)) {
     setObjectName(QStringLiteral("FrmIndex"));
     setWindowTitle(ApplicationTitle());
     setFixedSize(kClientWidth, kClientHeight);
@@ -115,9 +114,9 @@ TFrmIndex::TFrmIndex(const std::string& dataDirectory, QWidget* parent)
     m_pages->setObjectName(QStringLiteral("RzPageControl1"));
     panelLayout->addWidget(m_pages);
 
-    m_naming = new NamingPage(*m_catalogue, m_pages);
-    m_analysis = new AnalysisPage(*m_catalogue, m_pages);
-    m_chart = new ChartPage(*m_catalogue, m_pages);
+    m_naming = new NamingPage(*m_store, m_pages);
+    m_analysis = new AnalysisPage(*m_store, m_pages);
+    m_chart = new ChartPage(*m_store, m_pages);
     m_pages->addWidget(m_naming);
     m_pages->addWidget(m_analysis);
     m_pages->addWidget(m_chart);

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "data/Catalogue.h"
+#include "data/DataStore.h"
 #include "data/DataStore.h"
 
 class QStackedWidget;
@@ -28,7 +28,7 @@ public:
     static constexpr int kClientWidth = 800;
     static constexpr int kClientHeight = 590;
 
-    data::Catalogue& Catalogue() { return *m_catalogue; }
+    data::DataStore& Store() { return *m_store; }
     QStackedWidget* Pages() const { return m_pages; }
     NamingPage* Naming() const { return m_naming; }
     AnalysisPage* Analysis() const { return m_analysis; }
@@ -49,7 +49,6 @@ private:
                             const QColor& color);
 
     std::unique_ptr<data::DataStore> m_store;
-    std::unique_ptr<data::Catalogue> m_catalogue;
     QStackedWidget* m_pages;
     NamingPage* m_naming;
     AnalysisPage* m_analysis;

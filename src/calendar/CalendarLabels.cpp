@@ -1,4 +1,5 @@
 #include "calendar/CalendarLabels.h"
+#include "calendar/SixtyCycle.h"
 
 #include <cmath>
 #include <cstdint>
@@ -43,14 +44,13 @@ std::string SolarTermName(base::DateValue date) {
     const int k = 2 * (d.month - 1);
     for (int index : {k, k + 1})
         if (FloorDiv(TermMs(d.year, index), kMsPerDay) == day)
-            return std::string(SolarTermNames[index]);
+            return std::string(names::kSolarTerms[index]);
     return {};
 }
 
 std::string YearCycleLabel(int n) {
-    const int cycle = ((n % 60) + 60) % 60;
-    return std::string(HeavenlyStems[cycle % 10]) + std::string(EarthlyBranches[cycle % 12]) + "(" +
-           std::string(ZodiacAnimals[cycle % 12]) + "年)";
+    const SixtyCycle cycle(n);
+    return cycle.Name() + "(" + std::string(cycle.Branch().Animal()) + "年)";
 }
 
 std::string LunarMonthLabel(int month, bool leap) {

@@ -6,22 +6,13 @@
 
 #include "base/DateValue.h"
 
-// The Chinese words of the calendar that the reports print, and the 24 solar terms.
+// The Chinese words of the calendar that the reports print, and the moments of the 24 solar terms
+// (their names: calendar/CycleNames.h).
 namespace korvani::calendar {
 
-inline constexpr std::array<std::string_view, 10> HeavenlyStems = {"甲", "乙", "丙", "丁", "戊",
-                                                                   "己", "庚", "辛", "壬", "癸"};
-inline constexpr std::array<std::string_view, 12> EarthlyBranches = {"子", "丑", "寅", "卯", "辰", "巳",
-                                                                     "午", "未", "申", "酉", "戌", "亥"};
-inline constexpr std::array<std::string_view, 12> ZodiacAnimals = {"鼠", "牛", "虎", "兔", "龙", "蛇",
-                                                                   "马", "羊", "猴", "鸡", "狗", "猪"};
 // Index 1 to 10; index 0 is unused.
 inline constexpr std::array<std::string_view, 11> ChineseNumerals = {"",   "一", "二", "三", "四", "五",
                                                                      "六", "七", "八", "九", "十"};
-inline constexpr std::array<std::string_view, 24> SolarTermNames = {
-    "小寒", "大寒", "立春", "雨水", "惊蛰", "春分", "清明", "谷雨", "立夏", "小满", "芒种", "夏至",
-    "小暑", "大暑", "立秋", "处暑", "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至"};
-
 // The moment of solar term `index` (0 小寒 .. 23 冬至) of a Gregorian year, from the mean tropical
 // year counted from 1900-01-06 02:05; its date part is taken as the term's day.
 base::DateValue SolarTermMoment(int year, int index);

@@ -3,14 +3,17 @@
 #include <optional>
 #include <string>
 #include <variant>
-#include <vector>
 
 #include "base/DateValue.h"
+#include "base/ReportTypes.h"
 #include "calendar/LunarDate.h"
 
 namespace korvani::chart {
 
-// A person's birth data as entered on a page, every field as the text of its control.
+using base::ValidationMessage;
+
+// A person's birth data as entered on a page: the fields as typed, and the hour as chosen from the
+// hour list (the list's items "子 0" .. "子 23" are the hours 0 to 23; nullopt: none chosen).
 struct BirthInput {
     std::string surname;
     std::string givenName;
@@ -19,40 +22,22 @@ struct BirthInput {
     std::string year = "1980";
     std::string month = "1";
     std::string day = "1";
-    std::string hour = "子 0"; // a branch, a blank and the hour of the day
+    std::optional<int> hour = 0;
     std::string minute = "0";
 };
 
 // The 24 items of the hour list: "子 0", "丑 1", "丑 2", ... "亥 22", "子 23".
 std::string HourItemText(int hour);
 
-// A message of the input checks, shown in the information box; `focus` names the input field that
-// takes the input focus ("surname", "givenName", "shortName"; empty: the focus stays).
-struct ValidationMessage {
-    std::string text;
-    std::string focus;
-    friend bool operator==(const ValidationMessage&, const ValidationMessage&) = default;
-};
-
-// A report: the lines of the memo, or the message that refused the input.
-struct ReportOutcome {
-    std::optional<ValidationMessage> message;
-    std::vector<std::string> lines;
-};
-
 // The checks of the birth-date fields that every page makes in this order: year, month, day and
 // hour must not be empty ("请选择出生年!" ...).
 std::optional<ValidationMessage> CheckBirthDateFields(const BirthInput& input);
 
-// The birth moment behind an input.
+// The birth moment behind an input, in numbers: made once from the fields, then used by every
+// computation of the command.
 struct ResolvedBirth {
-    std::string dateText; // the date text: y-m-d as typed, or yyyy-mm-dd after a lunar conversion
-    std::string yearText; // year, month and day texts that go with it
-    std::string monthText;
-    std::string dayText;
     base::CivilDate date; // the solar birth date
     calendar::LunarDate lunar;
-    std::string hourText; // the hour as the hour item shows it ("0" .. "23")
     int hour = 0;
     int minute = 0;
 };

@@ -1,6 +1,10 @@
 #include "chart/BoneWeight.h"
 
+#include <optional>
+
 #include <fmt/format.h>
+
+#include "data/Dream.h"
 
 namespace korvani::chart {
 
@@ -13,17 +17,25 @@ std::string BoneWeightKey(double total) {
     return text.substr(0, 1) + (text.size() > 2 ? text.substr(2, 1) : "");
 }
 
-std::string BoneWeightLine(data::Catalogue& catalogue, std::string_view year, std::string_view month,
+std::string BoneWeightLine(data::DataStore& store, std::string_view year, std::string_view month,
                            std::string_view day, int kind, std::string_view hour) {
     using data::BoneWeightTable;
+    const data::Dream dream(store);
     double total = 0;
-    total += catalogue.BoneWeight(BoneWeightTable::Year, year).value_or(0);
-    total += catalogue.BoneWeight(BoneWeightTable::Month, month).value_or(0);
-    total += catalogue.BoneWeight(BoneWeightTable::Day, day).value_or(0);
-    total += catalogue.BoneWeight(BoneWeightTable::Hour, hour).value_or(0);
-
-    const std::string key = BoneWeightKey(total);
-    const auto verse = catalogue.BoneWeightVerseOf(key);
+    std::optional<data::BoneWeightVerse> verse;
+    std::string key;
+    // The bone weights belong to the report as a whole: a file that cannot be read ends the report
+    // without a message, and the page keeps what it showed.
+    try {
+        total += dream.BoneWeight(BoneWeightTable::Year, year).value_or(0);
+        total += dream.BoneWeight(BoneWeightTable::Month, month).value_or(0);
+        total += dream.BoneWeight(BoneWeightTable::Day, day).value_or(0);
+        total += dream.BoneWeight(BoneWeightTable::Hour, hour).value_or(0);
+        key = BoneWeightKey(total);
+        verse = dream.BoneWeightVerseOf(key);
+    } catch (const DataFileError&) {
+        throw CommandAbandoned();
+    }
     if (!verse)
         return {};
     switch (kind) {

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "data/Catalogue.h"
+#include "data/DataStore.h"
 
 // The bone-weight fortune (称骨): the weights of the lunar year, month, day and hour of birth are
 // added, and the total in 两 and 钱 selects a verse and its explanation.
@@ -17,7 +17,7 @@ std::string BoneWeightKey(double total);
 // One line of the fortune, by kind: 0 "你的骨重为：3两5钱", 1 "骨重诗评：" + verse, 2 "骨重解评：" +
 // explanation; "" for any other kind or a total without a verse. A missing weight counts 0. Any
 // failure to read dream.dll abandons the whole report (CommandAbandoned), without a message.
-std::string BoneWeightLine(data::Catalogue& catalogue, std::string_view year, std::string_view month,
+std::string BoneWeightLine(data::DataStore& store, std::string_view year, std::string_view month,
                            std::string_view day, int kind, std::string_view hour);
 
 } // namespace korvani::chart

@@ -4,6 +4,7 @@
 #include "base/Text.h"
 #include "calendar/CalendarLabels.h"
 #include "calendar/LunarCalendar.h"
+#include "data/Tgcode.h"
 
 namespace korvani::chart {
 
@@ -22,19 +23,17 @@ int DaysToSectionTerm(int birthDay, bool backward) {
     return 0;
 }
 
-// Yang stems: 甲 丙 戊 庚 壬, the odd stem numbers.
-bool IsYinStem(int stem) { return stem % 2 == 0; }
-
 } // namespace
 
 ChartDetails ComputeChartDetails(const FourPillars& p) {
     ChartDetails d;
     const int birthDay = base::DayNumber({p.Year, p.Month, p.Day});
 
-    d.ConceptionPillar = {Mod(p.MonthStem + 1, 10), Mod(p.MonthBranch + 3, 12)};
+    // 胎元: the stem after the month's and the branch three after it.
+    d.ConceptionPillar = Pillar::Of(p.MonthPillar.Stem().Next(1), p.MonthPillar.Branch().Next(3));
 
     // Men of yang years and women of yin years go forward.
-    d.LuckBackward = p.IsMale == IsYinStem(p.YearStem);
+    d.LuckBackward = p.IsMale != p.YearPillar.Stem().IsYang();
 
     // Three days count one year; 31 or 32 days give 11, which becomes 1.
     d.TermDays = DaysToSectionTerm(birthDay, d.LuckBackward);
@@ -46,22 +45,52 @@ ChartDetails ComputeChartDetails(const FourPillars& p) {
     d.StartAge = age;
 
     for (int i = 0; i < 10; ++i)
-        d.LuckPillars[i] = d.LuckBackward ? Pillar{Mod(p.MonthStem + 10 - i, 10), Mod(p.MonthBranch + 12 - i, 12)}
-                                          : Pillar{Mod(p.MonthStem + i, 10), Mod(p.MonthBranch + i, 12)};
+        d.LuckPillars[i] = p.MonthPillar.Next(d.LuckBackward ? -i : i);
 
     // The year column shows the branch of the lunar year in which the next section term falls.
     const int forward = DaysToSectionTerm(birthDay, false);
     const int lunarYear = calendar::SolarToLunar(birthDay + (forward == 0 ? kTermSearchDays + 1 : forward)).Year;
-    d.YearHidden = HiddenStems[Mod(lunarYear - 1924, 12)];
-    d.MonthHidden = HiddenStems[Mod(p.Month, 12)];
-    d.DayHidden = HiddenStems[Mod(p.DayBranch + 11, 12)];
-    d.HourHidden = HiddenStems[Mod(p.HourBranch + 11, 12)];
+    d.YearHidden = HiddenStems[calendar::EarthlyBranch(lunarYear - 1924).Index()];
+    // The month column follows the Gregorian month number, as the tradition of this report does.
+    d.MonthHidden = HiddenStems[calendar::EarthlyBranch(p.Month).Index()];
+    d.DayHidden = HiddenStems[p.DayPillar.Branch().Index()];
+    d.HourHidden = HiddenStems[p.HourPillar.Branch().Index()];
     return d;
 }
 
-std::string TenGodName(data::Catalogue& catalogue, std::string_view stemPair) { return catalogue.TenGod(stemPair); }
+// The chart lookups answer empty when the file cannot be read: the report goes on without the text.
+std::string CharacterElement(data::DataStore& store, std::string_view character) {
+    try {
+        return data::Tgcode(store).ElementOf(character);
+    } catch (const DataFileError&) {
+        return {};
+    }
+}
 
-std::string NayinName(data::Catalogue& catalogue, std::string_view pillar) { return catalogue.Nayin(pillar); }
+std::string ElementText(data::DataStore& store, const FourPillars& p) {
+    const auto pillar = [&](const Pillar& x) {
+        return CharacterElement(store, x.Stem().Name()) + CharacterElement(store, x.Branch().Name());
+    };
+    constexpr std::string_view kGap = "   ";
+    return pillar(p.YearPillar) + std::string(kGap) + pillar(p.MonthPillar) + std::string(kGap) +
+           pillar(p.DayPillar) + std::string(kGap) + pillar(p.HourPillar);
+}
+
+std::string TenGodName(data::DataStore& store, std::string_view stemPair) {
+    try {
+        return data::Tgcode(store).TenGod(stemPair);
+    } catch (const DataFileError&) {
+        return {};
+    }
+}
+
+std::string NayinName(data::DataStore& store, std::string_view pillar) {
+    try {
+        return data::Tgcode(store).Nayin(pillar);
+    } catch (const DataFileError&) {
+        return {};
+    }
+}
 
 std::string ElementCountText(std::string_view elementText) {
     std::string gbk;

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "chart/FourPillars.h"
-#include "data/Catalogue.h"
+#include "data/DataStore.h"
 
 // What the birth-chart report prints about a chart beyond its pillars: conception pillar (胎元),
 // the ten-year luck pillars (大运) with their direction and starting age (起运), the hidden stems
@@ -33,12 +33,20 @@ struct ChartDetails {
 
 ChartDetails ComputeChartDetails(const FourPillars& pillars);
 
+// The five-element class of one character (金, 木, 水, 火 or 土), from Tgcode.dll; "" when it has
+// none or the file cannot be read.
+std::string CharacterElement(data::DataStore& store, std::string_view character);
+
 // The ten god of the second stem of the key seen from the first (the day stem), from Tgcode.dll;
 // "" when the key has no row or the file cannot be read.
-std::string TenGodName(data::Catalogue& catalogue, std::string_view stemPair);
+std::string TenGodName(data::DataStore& store, std::string_view stemPair);
 
 // The nayin of a pillar, from Tgcode.dll; "" when there is none.
-std::string NayinName(data::Catalogue& catalogue, std::string_view pillar);
+std::string NayinName(data::DataStore& store, std::string_view pillar);
+
+// The elements of the eight characters: two per pillar, pillars three blanks apart. The element
+// counts read it at fixed places, so the three blanks are part of its form.
+std::string ElementText(data::DataStore& store, const FourPillars& p);
 
 // "金:占n个, 木:占n个, 水:占n个, 火:占n个, 土:占n个", counting the element characters that stand at
 // the eight places of the element line (GBK byte positions 1, 3, 8, 10, 15, 17, 22, 24): an empty

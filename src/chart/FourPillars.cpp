@@ -1,46 +1,55 @@
 #include "chart/FourPillars.h"
 
-#include <algorithm>
+#include "base/Text.h"
+#include "data/Tgcode.h"
+
 
 namespace korvani::chart {
 
-std::string PillarText(int stem, int branch) {
-    return std::string(StemByNumber[Mod(stem, 10)]) + std::string(BranchByNumber[Mod(branch, 12)]);
-}
-
-std::string PillarText(const Pillar& pillar) { return PillarText(pillar.stem, pillar.branch); }
-
 bool IsSectionTerm(std::string_view text) {
-    return std::find(SectionTermNames.begin(), SectionTermNames.end(), text) != SectionTermNames.end();
+    for (std::size_t i = 0; i < calendar::names::kSolarTerms.size(); i += 2)
+        if (calendar::names::kSolarTerms[i] == text)
+            return true;
+    return false;
 }
 
-bool BeforeTermMoment(data::Catalogue& catalogue, int year, base::DateValue birthMoment) {
-    const auto moment = catalogue.SectionTermMomentOn(year, base::DatePart(birthMoment));
-    return moment && *moment > birthMoment;
+bool BeforeTermMoment(data::DataStore& store, int year, base::DateValue birthMoment) {
+    try {
+        for (const data::SolarTermRow& term : data::Tgcode(store).TermsOn(year, base::DatePart(birthMoment)))
+            if (IsSectionTerm(term.name))
+                return base::ParseDateTime(term.moment) > birthMoment;
+    } catch (const KorvaniError&) {
+        // A chart lookup: a term table that cannot be read counts as no term on the day.
+    }
+    return false;
 }
 
-FourPillars ComputeFourPillars(data::Catalogue& catalogue, int year, int month, int day, int hour, int minute,
+FourPillars ComputeFourPillars(data::DataStore& store, int year, int month, int day, int hour, int minute,
                                std::string_view sex) {
     const base::DateValue birth = base::ToDateValue({year, month, day}, {hour, minute, 0, 0});
-    return ComputeFourPillars(BeforeTermMoment(catalogue, year, birth), year, month, day, hour, minute, sex);
+    return ComputeFourPillars(BeforeTermMoment(store, year, birth), year, month, day, hour, minute, sex);
+}
+
+FourPillars ComputeFourPillars(data::DataStore& store, const ResolvedBirth& b, std::string_view sex) {
+    return ComputeFourPillars(store, b.date.year, b.date.month, b.date.day, b.hour, b.minute, base::Trim(sex));
 }
 
 namespace {
 
-// The month branch by the fixed days on which the section terms usually fall.
-int MonthBranchOf(int monthCode) {
+// The month branch by the fixed days on which the section terms usually fall: 寅 from 4 February.
+calendar::EarthlyBranch MonthBranchOf(int monthCode) {
     struct Range {
         int from, to, branch;
     };
     static constexpr Range kRanges[] = {
-        {204, 305, 3},   {306, 404, 4}, {405, 504, 5},   {505, 605, 6},    {606, 706, 7},
-        {707, 807, 8},   {808, 907, 9}, {908, 1007, 10}, {1008, 1106, 11}, {1107, 1207, 0},
-        {1208, 1231, 1}, {101, 105, 1}, {106, 203, 2},
+        {204, 305, 2},  {306, 404, 3},   {405, 504, 4},    {505, 605, 5},  {606, 706, 6},
+        {707, 807, 7},  {808, 907, 8},   {908, 1007, 9},   {1008, 1106, 10}, {1107, 1207, 11},
+        {1208, 1231, 0}, {101, 105, 0},  {106, 203, 1},
     };
     for (const Range& r : kRanges)
         if (monthCode >= r.from && monthCode <= r.to)
-            return r.branch;
-    return 1; // not reached: the ranges cover every day of the year
+            return calendar::EarthlyBranch(r.branch);
+    return calendar::EarthlyBranch(0); // not reached: the ranges cover every day of the year
 }
 
 } // namespace
@@ -56,30 +65,24 @@ FourPillars ComputeFourPillars(bool bornBeforeTerm, int year, int month, int day
     p.IsMale = sex == "男";
     p.BornBeforeTerm = bornBeforeTerm;
     p.MonthCode = month * 100 + day - (bornBeforeTerm ? 1 : 0);
-    p.MonthBranch = MonthBranchOf(p.MonthCode);
 
-    // The year turns at 立春 (4 February), not at the lunar new year.
-    const int yearBase = p.MonthCode >= 204 ? year - 3 : year - 4;
-    p.YearStem = Mod(yearBase, 10);
-    p.YearBranch = Mod(yearBase, 12);
+    // The year turns at 立春 (4 February), not at the lunar new year; 1984 from 立春 is 甲子.
+    const int pillarYear = p.MonthCode >= 204 ? year : year - 1;
+    p.YearPillar = Pillar(pillarYear - 1984);
 
     // 五虎遁: the month stems of a year follow from its stem.
-    p.MonthStem =
-        p.MonthBranch >= 3 ? Mod(2 * p.YearStem + p.MonthBranch + 8, 10) : Mod(2 * p.YearStem + p.MonthBranch, 10);
+    p.MonthPillar = calendar::MonthCycle(p.YearPillar.Stem(), MonthBranchOf(p.MonthCode));
 
-    // The sixty-day cycle: 1 is 甲子, 0 is 癸亥.
+    // The sixty-day cycle, counted from the Gregorian day count; the offset makes 2000-01-07 甲子.
     const int h = year - 1;
     const int base = 5 * h + h / 4 - h / 100 + h / 400;
     int dayOfYear = day;
     for (int m = 1; m < month; ++m)
         dayOfYear += base::DaysInMonth(year, m);
-    const int cycle = Mod(base + dayOfYear + 6015, 60);
-    p.DayStem = cycle % 10;
-    p.DayBranch = cycle % 12;
+    p.DayPillar = Pillar(base + dayOfYear + 6014);
 
     // 五鼠遁: two-hour branches, 23:00 already 子 of the same day.
-    p.HourBranch = Mod((hour + 3) / 2, 12);
-    p.HourStem = p.HourBranch != 0 ? Mod(2 * p.DayStem + p.HourBranch + 8, 10) : Mod(2 * p.DayStem, 10);
+    p.HourPillar = calendar::HourCycle(p.DayPillar.Stem(), calendar::EarthlyBranch::OfHour(hour));
     return p;
 }
 

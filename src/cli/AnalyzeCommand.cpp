@@ -2,7 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
-#include "numerology/CompanyNameReport.h"
+#include "reports/CompanyNameReport.h"
 
 namespace korvani::cli {
 
@@ -18,7 +18,7 @@ std::vector<data::DataFileId> AnalyzeCommand::DataFiles() const {
 }
 
 void AnalyzeCommand::Run(CommandContext& context, std::ostream& out) {
-    WriteReport(numerology::BuildCompanyNameReport(context.catalogue, m_birth.Input(), {m_prefix, m_body, m_suffix},
+    WriteReport(reports::BuildCompanyNameReport(context.store, m_birth.Input(), {m_prefix, m_body, m_suffix},
                                                    CurrentYear()),
                 out);
 }

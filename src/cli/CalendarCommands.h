@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/DateValue.h"
 #include "cli/Command.h"
 
 namespace korvani::cli {

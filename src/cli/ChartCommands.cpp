@@ -6,7 +6,8 @@
 
 #include "base/Errors.h"
 #include "base/Parse.h"
-#include "chart/BirthChartReport.h"
+#include "base/Text.h"
+#include "reports/BirthChartReport.h"
 #include "chart/ChartDetails.h"
 #include "chart/FourPillars.h"
 
@@ -41,18 +42,17 @@ chart::BirthInput BirthOptions::Input() const {
     input.year = year;
     input.month = month;
     input.day = day;
-    // The hour list's item of that hour ("子 0" .. "子 23"); another text as typed after a blank.
-    int h = -1;
-    try {
-        h = base::ParseInt(hour);
-    } catch (const InputError&) {
-    }
-    input.hour = h >= 0 && h <= 23 ? chart::HourItemText(h) : "子 " + hour;
+    // The hour as a number; none given is the empty hour field, and an hour outside 0..23 is refused
+    // by the birth checks with the page's message.
+    if (base::Trim(hour).empty())
+        input.hour.reset();
+    else
+        input.hour = base::ParseInt(base::TrimCopy(hour));
     input.minute = minute;
     return input;
 }
 
-void WriteReport(const chart::ReportOutcome& outcome, std::ostream& out) {
+void WriteReport(const base::ReportOutcome& outcome, std::ostream& out) {
     if (outcome.message)
         throw InputError(outcome.message->text);
     std::string text;
@@ -87,19 +87,19 @@ void PillarsCommand::Run(CommandContext& context, std::ostream& out) {
 
     const chart::FourPillars p =
         m_beforeTerm.empty()
-            ? chart::ComputeFourPillars(context.catalogue, date.year, date.month, date.day, hour, minute, m_sex)
+            ? chart::ComputeFourPillars(context.store, date.year, date.month, date.day, hour, minute, m_sex)
             : chart::ComputeFourPillars(m_beforeTerm == "1", date.year, date.month, date.day, hour, minute, m_sex);
     if (!m_details) {
-        out << fmt::format("{}\t{} {} {} {}\n", p.BornBeforeTerm ? 1 : 0, chart::PillarText(p.YearPillar()),
-                           chart::PillarText(p.MonthPillar()), chart::PillarText(p.DayPillar()),
-                           chart::PillarText(p.HourPillar()));
+        out << fmt::format("{}\t{} {} {} {}\n", p.BornBeforeTerm ? 1 : 0, p.YearPillar.Name(),
+                           p.MonthPillar.Name(), p.DayPillar.Name(),
+                           p.HourPillar.Name());
         return;
     }
     const chart::ChartDetails d = chart::ComputeChartDetails(p);
     std::string luck;
     for (const chart::Pillar& pillar : d.LuckPillars)
-        luck += (luck.empty() ? "" : " ") + chart::PillarText(pillar);
-    out << fmt::format("{}\t{}\t{}\t{}\t{}\t{}\t{}\t{}\t{}\n", chart::PillarText(d.ConceptionPillar),
+        luck += (luck.empty() ? "" : " ") + pillar.Name();
+    out << fmt::format("{}\t{}\t{}\t{}\t{}\t{}\t{}\t{}\t{}\n", d.ConceptionPillar.Name(),
                        d.LuckBackward ? 1 : 0, d.TermDays, d.StartAge, luck, d.YearHidden, d.MonthHidden, d.DayHidden,
                        d.HourHidden);
 }
@@ -111,7 +111,7 @@ std::vector<data::DataFileId> ChartCommand::DataFiles() const {
 }
 
 void ChartCommand::Run(CommandContext& context, std::ostream& out) {
-    WriteReport(chart::BuildBirthChartReport(context.catalogue, m_birth.Input(), CurrentYear()), out);
+    WriteReport(reports::BuildBirthChartReport(context.store, m_birth.Input(), CurrentYear()), out);
 }
 
 } // namespace korvani::cli

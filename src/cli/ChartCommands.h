@@ -57,6 +57,6 @@ private:
 int CurrentYear();
 
 // Writes a report's lines, or throws its input message as bad input.
-void WriteReport(const chart::ReportOutcome& outcome, std::ostream& out);
+void WriteReport(const base::ReportOutcome& outcome, std::ostream& out);
 
 } // namespace korvani::cli

@@ -109,8 +109,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     }
 
     data::DataStore store(dataDir);
-    data::Catalogue catalogue(store);
-    CommandContext context{store, catalogue};
+    CommandContext context{store};
     try {
         for (data::DataFileId id : chosen->DataFiles())
             store.Connection(id);

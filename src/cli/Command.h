@@ -3,7 +3,6 @@
 #include <ostream>
 #include <vector>
 
-#include "data/Catalogue.h"
 #include "data/DataFileId.h"
 #include "data/DataStore.h"
 
@@ -15,7 +14,6 @@ namespace korvani::cli {
 
 struct CommandContext {
     data::DataStore& store;
-    data::Catalogue& catalogue;
 };
 
 // One command of korvani-cli. A fresh object parses and runs each invocation, and each line of a

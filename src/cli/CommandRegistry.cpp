@@ -6,6 +6,7 @@
 #include "cli/ChartCommands.h"
 #include "cli/LookupCommand.h"
 #include "cli/NameCommand.h"
+#include "chart/ChartDetails.h"
 #include "naming/CandidatePage.h"
 #include "numerology/CharacterLookup.h"
 #include "numerology/NumberMeaning.h"
@@ -41,17 +42,17 @@ const std::vector<CommandInfo>& AllCommands() {
         {"strokes", "笔画数：一个或几个字的笔画总数 (StrokeCount)",
          Lookup("TEXT", "字或词", {DataFileId::Zelmar},
                 [](CommandContext& c, const std::string& text) {
-                    return std::to_string(numerology::StrokeCount(c.catalogue, text));
+                    return std::to_string(numerology::StrokeCount(c.store, text));
                 })},
         {"trad", "繁体：每个字的繁体字 (TraditionalForm)",
          Lookup("TEXT", "字或词", {DataFileId::Zelmar},
                 [](CommandContext& c, const std::string& text) {
-                    return numerology::TraditionalForm(c.catalogue, text);
+                    return numerology::TraditionalForm(c.store, text);
                 })},
         {"element", "五行：一个字的五行 (CharacterElement)",
          Lookup("CHAR", "一个字", {DataFileId::Tgcode},
                 [](CommandContext& c, const std::string& character) {
-                    return numerology::CharacterElement(c.catalogue, character);
+                    return chart::CharacterElement(c.store, character);
                 })},
         {"analyze", "公司名称分析报告", [] { return std::make_unique<AnalyzeCommand>(); }},
         {"bonus", "总笔画加分：全名总笔画除以81的余数所得的加分 (ScoreBonus)",
@@ -66,7 +67,7 @@ const std::vector<CommandInfo>& AllCommands() {
         {"meaning", "数理解释：数字除以81的余数的含义 (NumberText)",
          Lookup("N", "整数", {DataFileId::OrvFile},
                 [](CommandContext& c, const std::string& number) {
-                    return numerology::NumberText(c.catalogue, base::ParseInt64(number));
+                    return numerology::NumberText(c.store, base::ParseInt64(number));
                 })},
     };
     return commands;

@@ -28,7 +28,7 @@ void NameCommand::Run(CommandContext& context, std::ostream& out) {
                                     ? base::RandomSource::Fresh()
                                     : base::RandomSource(static_cast<std::uint64_t>(base::ParseInt64(m_seed)));
     naming::NamingRequest request{m_birth.Input(), m_prefix, m_suffix, m_length, m_fixed};
-    const naming::NamingOutcome outcome = naming::RunNaming(context.catalogue, request, random);
+    const naming::NamingOutcome outcome = naming::RunNaming(context.store, request, random);
     if (outcome.message)
         throw InputError(outcome.message->text);
     std::string text;

@@ -2,6 +2,8 @@
 
 #include <fmt/format.h>
 
+#include "data/Zelmar.h"
+
 namespace korvani::naming {
 
 namespace {
@@ -147,14 +149,14 @@ std::string TemplateSql(const CandidateTemplate& t) {
     return sql;
 }
 
-std::vector<CandidateRow> RunTemplate(data::Catalogue& catalogue, const CandidateTemplate& t,
+std::vector<CandidateRow> RunTemplate(data::DataStore& store, const CandidateTemplate& t,
                                       const std::array<std::string, 4>& fixedCharacters,
                                       const std::vector<std::string>& requiredElements, base::RandomSource& random) {
     const std::string sql = TemplateSql(t);
     std::array<long long, 4> seeds{};
     for (auto& seed : seeds)
         seed = random.NextSeed();
-    return catalogue.Store().Read(data::DataFileId::Zelmar, [&](data::SqliteDatabase& db) {
+    return data::Zelmar(store).ReadPools([&](data::SqliteDatabase& db) {
         auto& st = db.Prepare(sql);
         for (int i = 0; i < 4; ++i) {
             st.Bind(kFixedParameters[i], fixedCharacters[i]);

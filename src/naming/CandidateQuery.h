@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "base/RandomSource.h"
-#include "data/Catalogue.h"
+#include "data/DataStore.h"
 
 // The candidate query of a naming run: one statement per template over the character pools of
 // Zelmar.dll, chosen by the name length and the fixed positions.
@@ -53,7 +53,7 @@ std::string TemplateSql(const CandidateTemplate& t);
 
 // Runs the template: the fixed characters by position (unused positions ignored), the elements that
 // every candidate must contain (up to five, in the order 金木水火土), samples drawn from `random`.
-std::vector<CandidateRow> RunTemplate(data::Catalogue& catalogue, const CandidateTemplate& t,
+std::vector<CandidateRow> RunTemplate(data::DataStore& store, const CandidateTemplate& t,
                                       const std::array<std::string, 4>& fixedCharacters,
                                       const std::vector<std::string>& requiredElements, base::RandomSource& random);
 

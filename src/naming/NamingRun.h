@@ -7,7 +7,8 @@
 
 #include "base/RandomSource.h"
 #include "chart/BirthInput.h"
-#include "data/Catalogue.h"
+#include "base/ReportTypes.h"
+#include "data/DataStore.h"
 #include "naming/CandidateQuery.h"
 
 namespace korvani::naming {
@@ -39,19 +40,19 @@ struct NamingResult {
 // A run's outcome: the input check's message (`caption` "提示" for the information box, "信息提示"
 // for the all-positions-fixed box), or the result.
 struct NamingOutcome {
-    std::optional<chart::ValidationMessage> message;
+    std::optional<base::ValidationMessage> message;
     std::string caption;
     std::optional<NamingResult> result;
 };
 
 // The elements (金, 木, 水, 火, 土, in this order) that none of the chart's eight characters has.
 // The birth must pass ResolveBirth; its messages come back as the outcome's message.
-std::variant<std::string, chart::ValidationMessage> ComputeMissingElements(data::Catalogue& catalogue,
+std::variant<std::string, base::ValidationMessage> ComputeMissingElements(data::DataStore& store,
                                                                            const chart::BirthInput& birth);
 
 // One naming run: checks the inputs in order, computes the missing elements and the affixes'
 // strokes and traditional forms, and runs the template of the length and fixed positions.
 // Throws InputError for a text that is no date or integer, DataFileError for an unreadable file.
-NamingOutcome RunNaming(data::Catalogue& catalogue, const NamingRequest& request, base::RandomSource& random);
+NamingOutcome RunNaming(data::DataStore& store, const NamingRequest& request, base::RandomSource& random);
 
 } // namespace korvani::naming

@@ -1,6 +1,7 @@
 #include "numerology/CharacterLookup.h"
 
 #include "base/Utf8.h"
+#include "data/Zelmar.h"
 
 namespace korvani::numerology {
 
@@ -20,16 +21,18 @@ template <typename Visit> void ForEachChineseUnit(std::string_view text, Visit v
 
 } // namespace
 
-int StrokeCount(data::Catalogue& catalogue, std::string_view text) {
+int StrokeCount(data::DataStore& store, std::string_view text) {
+    const data::Zelmar zelmar(store);
     int total = 0;
-    ForEachChineseUnit(text, [&](std::string_view unit) { total += catalogue.WordStrokes(unit).value_or(0); });
+    ForEachChineseUnit(text, [&](std::string_view unit) { total += zelmar.WordStrokes(unit).value_or(0); });
     return total;
 }
 
-std::string TraditionalForm(data::Catalogue& catalogue, std::string_view text) {
+std::string TraditionalForm(data::DataStore& store, std::string_view text) {
+    const data::Zelmar zelmar(store);
     std::string result;
     ForEachChineseUnit(text, [&](std::string_view unit) {
-        const auto stored = catalogue.WordTraditional(unit);
+        const auto stored = zelmar.WordTraditional(unit);
         if (stored && !stored->empty()) {
             std::size_t end = 0;
             base::NextCodePoint(*stored, end);
@@ -37,10 +40,6 @@ std::string TraditionalForm(data::Catalogue& catalogue, std::string_view text) {
         }
     });
     return result;
-}
-
-std::string CharacterElement(data::Catalogue& catalogue, std::string_view character) {
-    return catalogue.ElementOf(character);
 }
 
 } // namespace korvani::numerology

@@ -3,9 +3,10 @@
 #include <string>
 #include <string_view>
 
-#include "data/Catalogue.h"
+#include "data/DataStore.h"
 
-// The three character lookups of name numerology: strokes, traditional form and element.
+// The character lookups of name numerology: strokes and traditional form. (The element of a
+// character is a lookup of the chart: chart/ChartDetails.h.)
 //
 // A text is cut into characters. A Chinese character is one unit and is looked up in the character
 // table; a one-byte character (a digit, a Latin letter, a blank) is a unit of its own that counts 0
@@ -16,14 +17,11 @@ namespace korvani::numerology {
 
 // Stroke total of the characters of the text, as passed (not trimmed). A character that the table
 // lacks counts 0. A data-file failure is not caught: it ends the command that asked.
-int StrokeCount(data::Catalogue& catalogue, std::string_view text);
+int StrokeCount(data::DataStore& store, std::string_view text);
 
 // The traditional form of every character of the text, in order: the first character of each
 // stored form. A character that the table lacks adds nothing.
-std::string TraditionalForm(data::Catalogue& catalogue, std::string_view text);
+std::string TraditionalForm(data::DataStore& store, std::string_view text);
 
-// The five-element class of one character (金, 木, 水, 火 or 土), "" when it has none or the data
-// file cannot be read.
-std::string CharacterElement(data::Catalogue& catalogue, std::string_view character);
 
 } // namespace korvani::numerology

@@ -1,6 +1,7 @@
 #include "numerology/NumberMeaning.h"
 
 #include "base/Parse.h"
+#include "data/OrvFile.h"
 #include "numerology/NumberVerdictTable.h"
 
 namespace korvani::numerology {
@@ -13,8 +14,8 @@ std::string NumberVerdict(std::string_view numberText) {
     return NumberVerdictEntryText(TraditionalEntryIndex(r));
 }
 
-std::string NumberText(data::Catalogue& catalogue, std::int64_t number) {
-    return catalogue.NumberMeaning(std::to_string(NumberRemainder(number))).value_or("");
+std::string NumberText(data::DataStore& store, std::int64_t number) {
+    return data::OrvFile(store).NumberMeaning(std::to_string(NumberRemainder(number))).value_or("");
 }
 
 } // namespace korvani::numerology

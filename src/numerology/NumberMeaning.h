@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "data/Catalogue.h"
+#include "data/DataStore.h"
 #include "numerology/NumberVerdictTable.h"
 
 namespace korvani::numerology {
@@ -16,6 +16,6 @@ std::string NumberVerdict(std::string_view numberText);
 
 // The meaning text of a number from `namefx` (key: the remainder in decimal), or "" without a row.
 // A data-file failure is not caught: it ends the command that asked.
-std::string NumberText(data::Catalogue& catalogue, std::int64_t number);
+std::string NumberText(data::DataStore& store, std::int64_t number);
 
 } // namespace korvani::numerology

@@ -3,10 +3,9 @@
 #include <sqlite3.h>
 
 #include "chart/BoneWeight.h"
-#include "data/TestDataDir.h"
+#include "support/TestDataDir.h"
 
 using namespace korvani::chart;
-using korvani::data::Catalogue;
 using korvani::data::DataStore;
 using korvani::testing::ScratchDir;
 
@@ -37,19 +36,18 @@ protected:
     }
     ScratchDir m_dir;
     DataStore m_store{m_dir.path().string()};
-    Catalogue m_catalogue{m_store};
 };
 
 TEST_F(BoneWeightLines, WeightVerseAndExplanation) {
-    EXPECT_EQ(BoneWeightLine(m_catalogue, "y", "m", "d", 0, "t"), "你的骨重为：4两1钱");
-    EXPECT_EQ(BoneWeightLine(m_catalogue, "y", "m", "d", 1, "t"), "骨重诗评：诗四一");
-    EXPECT_EQ(BoneWeightLine(m_catalogue, "y", "m", "d", 2, "t"), "骨重解评：解四一");
-    EXPECT_EQ(BoneWeightLine(m_catalogue, "y", "m", "d", 3, "t"), "");
+    EXPECT_EQ(BoneWeightLine(m_store, "y", "m", "d", 0, "t"), "你的骨重为：4两1钱");
+    EXPECT_EQ(BoneWeightLine(m_store, "y", "m", "d", 1, "t"), "骨重诗评：诗四一");
+    EXPECT_EQ(BoneWeightLine(m_store, "y", "m", "d", 2, "t"), "骨重解评：解四一");
+    EXPECT_EQ(BoneWeightLine(m_store, "y", "m", "d", 3, "t"), "");
     // A missing weight counts 0: the lines are those of the smaller total (0.7 + 1.6 + 0.6).
-    EXPECT_EQ(BoneWeightLine(m_catalogue, "y'", "m", "d", 0, "t"), "你的骨重为：2两9钱");
+    EXPECT_EQ(BoneWeightLine(m_store, "y'", "m", "d", 0, "t"), "你的骨重为：2两9钱");
     // A total without a verse row (1.2 + 1.6 + 0.6 = 3.4 here) gives empty lines of every kind.
     for (int kind : {0, 1, 2})
-        EXPECT_EQ(BoneWeightLine(m_catalogue, "y", "missing", "d", kind, "t"), "") << kind;
+        EXPECT_EQ(BoneWeightLine(m_store, "y", "missing", "d", kind, "t"), "") << kind;
 }
 
 TEST_F(BoneWeightLines, WholeWeightHasNoQian) {
@@ -58,14 +56,12 @@ TEST_F(BoneWeightLines, WholeWeightHasNoQian) {
     sqlite3_exec(db, "insert or replace into chenggu4 values ('t3', 0.5)", nullptr, nullptr, nullptr);
     sqlite3_close(db);
     DataStore store(m_dir.path().string());
-    Catalogue catalogue(store);
-    EXPECT_EQ(BoneWeightLine(catalogue, "y", "m", "d", 0, "t3"), "你的骨重为：4两");
-    EXPECT_EQ(BoneWeightLine(catalogue, "y", "m", "d", 1, "t3"), "骨重诗评：诗四");
+    EXPECT_EQ(BoneWeightLine(store, "y", "m", "d", 0, "t3"), "你的骨重为：4两");
+    EXPECT_EQ(BoneWeightLine(store, "y", "m", "d", 1, "t3"), "骨重诗评：诗四");
 }
 
 TEST(BoneWeight, MissingFileAbandonsTheReport) {
     ScratchDir empty;
     DataStore store(empty.path().string());
-    Catalogue catalogue(store);
-    EXPECT_THROW(BoneWeightLine(catalogue, "1980", "1", "1", 0, "0"), korvani::CommandAbandoned);
+    EXPECT_THROW(BoneWeightLine(store, "1980", "1", "1", 0, "0"), korvani::CommandAbandoned);
 }

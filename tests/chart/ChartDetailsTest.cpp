@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "chart/ChartDetails.h"
-#include "data/TestDataDir.h"
+#include "support/TestDataDir.h"
 
 using namespace korvani::chart;
 
@@ -10,7 +10,7 @@ namespace {
 std::string Luck(const ChartDetails& d) {
     std::string text;
     for (const Pillar& p : d.LuckPillars)
-        text += (text.empty() ? "" : " ") + PillarText(p);
+        text += (text.empty() ? "" : " ") + p.Name();
     return text;
 }
 
@@ -26,7 +26,7 @@ TEST(ChartDetails, ForwardAndBackwardLuck) {
     EXPECT_EQ(female.TermDays, 5);     // 小寒 on 1980-01-06
     EXPECT_EQ(female.StartAge, 2);
     EXPECT_EQ(Luck(female), "丙子 丁丑 戊寅 己卯 庚辰 辛巳 壬午 癸未 甲申 乙酉");
-    EXPECT_EQ(PillarText(female.ConceptionPillar), "丁卯");
+    EXPECT_EQ(female.ConceptionPillar.Name(), "丁卯");
 
     const ChartDetails male = Details(1980, 1, 1, 12, "男");
     EXPECT_TRUE(male.LuckBackward);
@@ -80,11 +80,9 @@ TEST(ChartDetails, ElementCountsFollowThePlaces) {
 TEST(ChartDetails, LookupsAnswerEmptyWithoutData) {
     korvani::testing::ScratchDir empty;
     korvani::data::DataStore store(empty.path().string());
-    korvani::data::Catalogue catalogue(store);
-    EXPECT_EQ(NayinName(catalogue, "甲子"), "");
+    EXPECT_EQ(NayinName(store, "甲子"), "");
     korvani::data::DataStore built(korvani::testing::BuiltDataDir().string());
-    korvani::data::Catalogue real(built);
-    EXPECT_EQ(NayinName(real, "甲子"), "海中金");
-    EXPECT_EQ(TenGodName(real, "甲丙"), "食神");
-    EXPECT_EQ(TenGodName(real, "甲子"), "");
+    EXPECT_EQ(NayinName(built, "甲子"), "海中金");
+    EXPECT_EQ(TenGodName(built, "甲丙"), "食神");
+    EXPECT_EQ(TenGodName(built, "甲子"), "");
 }

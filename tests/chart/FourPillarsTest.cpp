@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "chart/FourPillars.h"
-#include "data/TestDataDir.h"
+#include "support/TestDataDir.h"
 
 using namespace korvani::chart;
 
 namespace {
 
 std::string Chart(const FourPillars& p) {
-    return PillarText(p.YearPillar()) + " " + PillarText(p.MonthPillar()) + " " + PillarText(p.DayPillar()) + " " +
-           PillarText(p.HourPillar());
+    return p.YearPillar.Name() + " " + p.MonthPillar.Name() + " " + p.DayPillar.Name() + " " +
+           p.HourPillar.Name();
 }
 
 struct PillarCase {
@@ -59,20 +59,18 @@ TEST(FourPillars, RecordsTheInputAndTheSex) {
 // The term test reads the moment of the day's section term from the term table.
 TEST(FourPillars, TermMomentDecidesOnlyOnTheTermDay) {
     korvani::data::DataStore store(korvani::testing::BuiltDataDir().string());
-    korvani::data::Catalogue catalogue(store);
     // 立春 2024 fell at 16:27:07.
-    EXPECT_TRUE(ComputeFourPillars(catalogue, 2024, 2, 4, 16, 26, "男").BornBeforeTerm);
-    EXPECT_FALSE(ComputeFourPillars(catalogue, 2024, 2, 4, 16, 28, "男").BornBeforeTerm);
-    EXPECT_EQ(Chart(ComputeFourPillars(catalogue, 2024, 2, 4, 16, 26, "男")).substr(0, 13), "癸卯 乙丑");
-    EXPECT_EQ(Chart(ComputeFourPillars(catalogue, 2024, 2, 4, 16, 28, "男")).substr(0, 13), "甲辰 丙寅");
-    EXPECT_FALSE(ComputeFourPillars(catalogue, 2024, 2, 5, 0, 0, "男").BornBeforeTerm);
+    EXPECT_TRUE(ComputeFourPillars(store, 2024, 2, 4, 16, 26, "男").BornBeforeTerm);
+    EXPECT_FALSE(ComputeFourPillars(store, 2024, 2, 4, 16, 28, "男").BornBeforeTerm);
+    EXPECT_EQ(Chart(ComputeFourPillars(store, 2024, 2, 4, 16, 26, "男")).substr(0, 13), "癸卯 乙丑");
+    EXPECT_EQ(Chart(ComputeFourPillars(store, 2024, 2, 4, 16, 28, "男")).substr(0, 13), "甲辰 丙寅");
+    EXPECT_FALSE(ComputeFourPillars(store, 2024, 2, 5, 0, 0, "男").BornBeforeTerm);
     // 惊蛰 2024 fell on 5 March at 10:22; after it the fixed ranges still give the 寅 month.
-    const FourPillars afterTerm = ComputeFourPillars(catalogue, 2024, 3, 5, 12, 0, "男");
+    const FourPillars afterTerm = ComputeFourPillars(store, 2024, 3, 5, 12, 0, "男");
     EXPECT_FALSE(afterTerm.BornBeforeTerm);
-    EXPECT_EQ(afterTerm.MonthBranch, 3);
+    EXPECT_EQ(afterTerm.MonthPillar.Branch().Name(), "寅");
     // Without the data file the test answers false.
     korvani::testing::ScratchDir empty;
     korvani::data::DataStore noFiles(empty.path().string());
-    korvani::data::Catalogue none(noFiles);
-    EXPECT_FALSE(ComputeFourPillars(none, 2024, 2, 4, 16, 26, "男").BornBeforeTerm);
+    EXPECT_FALSE(ComputeFourPillars(noFiles, 2024, 2, 4, 16, 26, "男").BornBeforeTerm);
 }

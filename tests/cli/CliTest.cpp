@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "cli/Cli.h"
-#include "data/TestDataDir.h"
+#include "support/TestDataDir.h"
 
 using korvani::cli::RunCli;
 using korvani::testing::BuiltDataDir;

@@ -4,9 +4,10 @@
 #include <set>
 #include <sqlite3.h>
 
-#include "data/Catalogue.h"
+#include "chart/ChartDetails.h"
+#include "data/Tgcode.h"
 #include "data/DataStore.h"
-#include "data/TestDataDir.h"
+#include "support/TestDataDir.h"
 
 using namespace korvani::data;
 using korvani::DataFileError;
@@ -85,23 +86,21 @@ TEST(DataStore, ConnectionsAreReadOnly) {
     SqliteDatabase& db = store.Connection(DataFileId::Tgcode);
     EXPECT_THROW(db.Execute("delete from hzwh"), SqliteError);
     EXPECT_THROW(db.Execute("create table scratch (x)"), SqliteError);
-    Catalogue catalogue(store);
-    EXPECT_EQ(catalogue.ElementOf("甲"), "木");
+    EXPECT_EQ(Tgcode(store).ElementOf("甲"), "木");
 }
 
 TEST(DataStore, FindsItsFilesInAFolderWithBlanksAndChineseCharacters) {
     ScratchDir dir;
     dir.CopyDataFiles();
     DataStore store(dir.path().string());
-    Catalogue catalogue(store);
-    EXPECT_EQ(catalogue.Nayin("甲子"), "海中金");
+    EXPECT_EQ(Tgcode(store).Nayin("甲子"), "海中金");
 
     // Characters that mean something in a URI or to a shell are plain characters of a folder name.
     const auto odd = dir.path() / "店 a?b #c%20&d;'e";
     std::filesystem::create_directory(odd);
     std::filesystem::copy_file(dir.path() / "Tgcode.dll", odd / "Tgcode.dll");
     DataStore oddStore(odd.string());
-    EXPECT_EQ(Catalogue(oddStore).TenGod("甲丙"), "食神");
+    EXPECT_EQ(Tgcode(oddStore).TenGod("甲丙"), "食神");
 }
 
 TEST(DataStore, MissingFileGivesAMessageThatNamesIt) {
@@ -129,11 +128,10 @@ TEST(DataStore, DamagedFilesGiveAMessageThatNamesThem) {
     for (const auto& [what, bytes] : damages) {
         dir.WriteFile("Tgcode.dll", bytes);
         DataStore store(dir.path().string());
-        Catalogue catalogue(store);
         std::string message;
         try {
             store.Connection(DataFileId::Tgcode);
-            catalogue.Store().Read(DataFileId::Tgcode, [](SqliteDatabase& db) {
+            store.Read(DataFileId::Tgcode, [](SqliteDatabase& db) {
                 auto& st = db.Prepare("select count(*) from JQ");
                 st.Step();
                 return st.Int(0);
@@ -144,7 +142,7 @@ TEST(DataStore, DamagedFilesGiveAMessageThatNamesThem) {
         }
         EXPECT_NE(message.find("Tgcode.dll"), std::string::npos) << what << ": " << message;
         // The chart lookups swallow the failure and answer empty, as they do for a missing file.
-        EXPECT_EQ(catalogue.ElementOf("甲"), "") << what;
+        EXPECT_EQ(korvani::chart::CharacterElement(store, "甲"), "") << what;
     }
 }
 

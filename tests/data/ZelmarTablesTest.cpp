@@ -8,7 +8,7 @@
 #include "base/Gbk.h"
 #include "base/Utf8.h"
 #include "data/DataStore.h"
-#include "data/TestDataDir.h"
+#include "support/TestDataDir.h"
 #include "numerology/NumberVerdictTable.h"
 
 using namespace korvani::data;

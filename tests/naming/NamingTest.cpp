@@ -6,7 +6,7 @@
 
 #include "base/Errors.h"
 #include "base/Utf8.h"
-#include "data/TestDataDir.h"
+#include "support/TestDataDir.h"
 #include "naming/CandidatePage.h"
 
 using namespace korvani::naming;
@@ -16,7 +16,7 @@ using korvani::testing::BuiltDataDir;
 
 namespace {
 
-BirthInput Birth(const char* y = "1980", const char* m = "5", const char* d = "17", const char* hour = "午 12") {
+BirthInput Birth(const char* y = "1980", const char* m = "5", const char* d = "17", int hour = 12) {
     BirthInput b;
     b.surname = "张";
     b.year = y;
@@ -44,7 +44,6 @@ protected:
     }
 
     korvani::data::DataStore m_store{BuiltDataDir().string()};
-    korvani::data::Catalogue m_catalogue{m_store};
     std::map<std::string, int> m_strokes;
     std::map<std::tuple<int, int, int, int, int>, int> m_patterns;
 };
@@ -58,7 +57,7 @@ TEST_F(NamingTest, EveryTemplateHonoursItsRules) {
         for (int i = 0; i < t.length; ++i)
             if (t.fixed[i])
                 request.fixed[i] = kFixedCharacters[i];
-        const NamingOutcome outcome = RunNaming(m_catalogue, request, random);
+        const NamingOutcome outcome = RunNaming(m_store, request, random);
         ASSERT_TRUE(outcome.result) << t.length;
         const NamingResult& result = *outcome.result;
         if (t.rowLimit > 0) {
@@ -88,7 +87,7 @@ TEST_F(NamingTest, EveryTemplateHonoursItsRules) {
 
 TEST_F(NamingTest, FourCharactersWithoutFixedOnesAreTwoBestWords) {
     RandomSource random(7);
-    const NamingOutcome outcome = RunNaming(m_catalogue, {Birth(), "", "", 4, {}}, random);
+    const NamingOutcome outcome = RunNaming(m_store, {Birth(), "", "", 4, {}}, random);
     ASSERT_TRUE(outcome.result);
     ASSERT_FALSE(outcome.result->rows.empty());
     auto& words = m_store.Connection(korvani::data::DataFileId::Zelmar).Prepare("select zi from MZ where fs > 89");
@@ -108,11 +107,11 @@ TEST_F(NamingTest, MissingElementsBecomeTheFilter) {
     bool sawThree = false;
     for (int year = 1980; year < 2000 && !(sawNone && sawThree); ++year) {
         for (int month = 1; month <= 12; ++month) {
-            for (const char* hour : {"子 0", "卯 6", "午 12", "酉 18"}) {
+            for (int hour : {0, 6, 12, 18}) {
                 const std::string y = std::to_string(year);
                 const std::string m = std::to_string(month);
                 const BirthInput birth = Birth(y.c_str(), m.c_str(), "9", hour);
-                const std::string missing = std::get<std::string>(ComputeMissingElements(m_catalogue, birth));
+                const std::string missing = std::get<std::string>(ComputeMissingElements(m_store, birth));
                 if ((missing.size() >= 9 && !sawThree) || (missing.empty() && !sawNone))
                     births.push_back(birth);
                 sawThree = sawThree || missing.size() >= 9;
@@ -123,10 +122,10 @@ TEST_F(NamingTest, MissingElementsBecomeTheFilter) {
     ASSERT_TRUE(sawThree);
     ASSERT_TRUE(sawNone);
     for (const BirthInput& birth : births) {
-        const std::string missing = std::get<std::string>(ComputeMissingElements(m_catalogue, birth));
+        const std::string missing = std::get<std::string>(ComputeMissingElements(m_store, birth));
         RandomSource random(11);
         for (int length : {2, 3}) {
-            const NamingOutcome outcome = RunNaming(m_catalogue, {birth, "", "", length, {"华"}}, random);
+            const NamingOutcome outcome = RunNaming(m_store, {birth, "", "", length, {"华"}}, random);
             ASSERT_TRUE(outcome.result);
             const auto& required = outcome.result->state.requiredElements;
             EXPECT_EQ(outcome.result->state.missingElements, missing);
@@ -143,29 +142,29 @@ TEST_F(NamingTest, InputChecksAndAllPositionsFixed) {
     RandomSource random(1);
     BirthInput birth = Birth();
     birth.surname = " ";
-    EXPECT_EQ(RunNaming(m_catalogue, {birth, "", "", 2, {}}, random).message->text, "姓不能为空!");
+    EXPECT_EQ(RunNaming(m_store, {birth, "", "", 2, {}}, random).message->text, "姓不能为空!");
     birth.surname = "张";
-    birth.hour = "";
-    EXPECT_EQ(RunNaming(m_catalogue, {birth, "", "", 2, {}}, random).message->text, "请选择出生小时!");
-    const NamingOutcome all = RunNaming(m_catalogue, {Birth(), "", "", 3, {"华", "兴", "达"}}, random);
+    birth.hour.reset();
+    EXPECT_EQ(RunNaming(m_store, {birth, "", "", 2, {}}, random).message->text, "请选择出生小时!");
+    const NamingOutcome all = RunNaming(m_store, {Birth(), "", "", 3, {"华", "兴", "达"}}, random);
     EXPECT_EQ(all.message->text, "三字名不能同时固定三个字！");
     EXPECT_EQ(all.caption, "信息提示");
-    EXPECT_EQ(RunNaming(m_catalogue, {Birth(), "", "", 2, {"华", "兴"}}, random).message->text,
+    EXPECT_EQ(RunNaming(m_store, {Birth(), "", "", 2, {"华", "兴"}}, random).message->text,
               "二字名不能同时固定两个字！");
-    EXPECT_EQ(RunNaming(m_catalogue, {Birth(), "", "", 4, {"华", "兴", "达", "信"}}, random).message->text,
+    EXPECT_EQ(RunNaming(m_store, {Birth(), "", "", 4, {"华", "兴", "达", "信"}}, random).message->text,
               "四字名不能同时固定四个字！");
     // A third fixed character left in place for a two-character name is not read.
-    EXPECT_TRUE(RunNaming(m_catalogue, {Birth(), "", "", 2, {"华", "", "达"}}, random).result);
+    EXPECT_TRUE(RunNaming(m_store, {Birth(), "", "", 2, {"华", "", "达"}}, random).result);
     // A fixed character that the table lacks gives an empty result, not an error.
-    EXPECT_TRUE(RunNaming(m_catalogue, {Birth(), "", "", 2, {"😀"}}, random).result->rows.empty());
-    EXPECT_THROW(RunNaming(m_catalogue, {Birth("2023", "2", "30"), "", "", 2, {}}, random), korvani::InputError);
-    EXPECT_EQ(RunNaming(m_catalogue, {Birth("1899", "2", "3"), "", "", 2, {}}, random).message->text,
+    EXPECT_TRUE(RunNaming(m_store, {Birth(), "", "", 2, {"😀"}}, random).result->rows.empty());
+    EXPECT_THROW(RunNaming(m_store, {Birth("2023", "2", "30"), "", "", 2, {}}, random), korvani::InputError);
+    EXPECT_EQ(RunNaming(m_store, {Birth("1899", "2", "3"), "", "", 2, {}}, random).message->text,
               "公历日期须在1900-01-31至2100-12-31之间!");
 }
 
 TEST_F(NamingTest, AffixesAndTheGridRow) {
     RandomSource random(3);
-    const NamingOutcome outcome = RunNaming(m_catalogue, {Birth(), " 成都 ", "科技有限公司", 2, {"华"}}, random);
+    const NamingOutcome outcome = RunNaming(m_store, {Birth(), " 成都 ", "科技有限公司", 2, {"华"}}, random);
     const NamingState& s = outcome.result->state;
     EXPECT_EQ(s.prefixFt, "成都");
     EXPECT_EQ(s.suffixFt, "科技有限公司");
@@ -180,7 +179,7 @@ TEST_F(NamingTest, AffixesAndTheGridRow) {
     EXPECT_EQ(row[7], "46");
 
     // Without affixes the name is the body, its strokes the body's, the suffix's 0.
-    const NamingOutcome bare = RunNaming(m_catalogue, {Birth(), "", "", 2, {"华"}}, random);
+    const NamingOutcome bare = RunNaming(m_store, {Birth(), "", "", 2, {"华"}}, random);
     for (const GridRow& r : ShowCandidatePage(*bare.result, "", "", random)) {
         EXPECT_EQ(r[1], r[4]);
         EXPECT_EQ(r[3], r[6]);
@@ -218,7 +217,7 @@ TEST(CandidatePage, PagesDrawRowsAtRandomWithReplacement) {
 
 TEST_F(NamingTest, TheSameSeedRepeatsARunAndFreshRunsDiffer) {
     const auto grid = [&](RandomSource random) {
-        const NamingOutcome outcome = RunNaming(m_catalogue, {Birth(), "", "", 3, {}}, random);
+        const NamingOutcome outcome = RunNaming(m_store, {Birth(), "", "", 3, {}}, random);
         return ShowCandidatePage(*outcome.result, "", "", random);
     };
     EXPECT_EQ(grid(RandomSource(99)), grid(RandomSource(99)));

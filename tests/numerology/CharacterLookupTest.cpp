@@ -3,11 +3,11 @@
 #include <map>
 #include <sqlite3.h>
 
-#include "data/TestDataDir.h"
+#include "support/TestDataDir.h"
+#include "chart/ChartDetails.h"
 #include "numerology/CharacterLookup.h"
 
 using namespace korvani::numerology;
-using korvani::data::Catalogue;
 using korvani::data::DataStore;
 using korvani::testing::BuiltDataDir;
 using korvani::testing::ScratchDir;
@@ -15,7 +15,6 @@ using korvani::testing::ScratchDir;
 class CharacterLookupTest : public testing::Test {
 protected:
     DataStore m_store{BuiltDataDir().string()};
-    Catalogue m_catalogue{m_store};
 };
 
 // The values people check first: the Kangxi count of the traditional form, radicals in their
@@ -28,48 +27,48 @@ TEST_F(CharacterLookupTest, StrokesOfCommonSurnamesAndNumerals) {
         {"王", 4},  {"李", 7},  {"赵", 14}, {"林", 8},  {"兴", 16}, {"隆", 17}, {"鑫", 24}, {"泰", 10},
     };
     for (const auto& [character, strokes] : expected)
-        EXPECT_EQ(StrokeCount(m_catalogue, character), strokes) << character;
+        EXPECT_EQ(StrokeCount(m_store, character), strokes) << character;
 }
 
 TEST_F(CharacterLookupTest, StrokeTotalOfATextIsTheSumOfItsCharacters) {
-    EXPECT_EQ(StrokeCount(m_catalogue, ""), 0);
-    EXPECT_EQ(StrokeCount(m_catalogue, "江海"), 18);
-    EXPECT_EQ(StrokeCount(m_catalogue, "华国江海"), 43);
+    EXPECT_EQ(StrokeCount(m_store, ""), 0);
+    EXPECT_EQ(StrokeCount(m_store, "江海"), 18);
+    EXPECT_EQ(StrokeCount(m_store, "华国江海"), 43);
     // A character the table lacks counts 0.
-    EXPECT_EQ(StrokeCount(m_catalogue, "江😀"), 7);
+    EXPECT_EQ(StrokeCount(m_store, "江😀"), 7);
 }
 
 // One-byte characters are units of their own and count 0: the Chinese characters after them are
 // still found.
 TEST_F(CharacterLookupTest, MixedTextsAreCutByCharacters) {
-    const int kejie = StrokeCount(m_catalogue, "科技");
+    const int kejie = StrokeCount(m_store, "科技");
     ASSERT_GT(kejie, 0);
-    EXPECT_EQ(StrokeCount(m_catalogue, "3M科技"), kejie);
-    EXPECT_EQ(StrokeCount(m_catalogue, "ABC贸易"), StrokeCount(m_catalogue, "贸易"));
-    EXPECT_EQ(StrokeCount(m_catalogue, " 三好"), StrokeCount(m_catalogue, "三好"));
-    EXPECT_EQ(StrokeCount(m_catalogue, "江 海"), 18);
-    EXPECT_EQ(StrokeCount(m_catalogue, "3"), 0);
-    EXPECT_EQ(TraditionalForm(m_catalogue, "3M科技"), TraditionalForm(m_catalogue, "科技"));
-    EXPECT_EQ(TraditionalForm(m_catalogue, " 三好 "), TraditionalForm(m_catalogue, "三好"));
+    EXPECT_EQ(StrokeCount(m_store, "3M科技"), kejie);
+    EXPECT_EQ(StrokeCount(m_store, "ABC贸易"), StrokeCount(m_store, "贸易"));
+    EXPECT_EQ(StrokeCount(m_store, " 三好"), StrokeCount(m_store, "三好"));
+    EXPECT_EQ(StrokeCount(m_store, "江 海"), 18);
+    EXPECT_EQ(StrokeCount(m_store, "3"), 0);
+    EXPECT_EQ(TraditionalForm(m_store, "3M科技"), TraditionalForm(m_store, "科技"));
+    EXPECT_EQ(TraditionalForm(m_store, " 三好 "), TraditionalForm(m_store, "三好"));
 }
 
 TEST_F(CharacterLookupTest, TraditionalFormOfEveryCharacter) {
-    EXPECT_EQ(TraditionalForm(m_catalogue, "华国"), "華國");
-    EXPECT_EQ(TraditionalForm(m_catalogue, "兴隆贸易"), "興隆貿易");
-    EXPECT_EQ(TraditionalForm(m_catalogue, "江海"), "江海");
-    EXPECT_EQ(TraditionalForm(m_catalogue, "于"), "于");
-    EXPECT_EQ(TraditionalForm(m_catalogue, ""), "");
+    EXPECT_EQ(TraditionalForm(m_store, "华国"), "華國");
+    EXPECT_EQ(TraditionalForm(m_store, "兴隆贸易"), "興隆貿易");
+    EXPECT_EQ(TraditionalForm(m_store, "江海"), "江海");
+    EXPECT_EQ(TraditionalForm(m_store, "于"), "于");
+    EXPECT_EQ(TraditionalForm(m_store, ""), "");
     // A character the table lacks adds nothing.
-    EXPECT_EQ(TraditionalForm(m_catalogue, "华😀国"), "華國");
+    EXPECT_EQ(TraditionalForm(m_store, "华😀国"), "華國");
 }
 
 TEST_F(CharacterLookupTest, HostileKeysFindNothing) {
     for (const char* key : {"'", "%", "'; drop table word; --", "江'", "%江%"}) {
-        EXPECT_EQ(StrokeCount(m_catalogue, key), key == std::string("江'") || key == std::string("%江%") ? 7 : 0)
+        EXPECT_EQ(StrokeCount(m_store, key), key == std::string("江'") || key == std::string("%江%") ? 7 : 0)
             << key;
-        EXPECT_EQ(CharacterElement(m_catalogue, key), "") << key;
+        EXPECT_EQ(korvani::chart::CharacterElement(m_store, key), "") << key;
     }
-    EXPECT_EQ(StrokeCount(m_catalogue, "江"), 7);
+    EXPECT_EQ(StrokeCount(m_store, "江"), 7);
 }
 
 TEST(CharacterLookupStoredForms, OnlyTheFirstCharacterOfAStoredFormCounts) {
@@ -80,17 +79,15 @@ TEST(CharacterLookupStoredForms, OnlyTheFirstCharacterOfAStoredFormCounts) {
     sqlite3_exec(db, "update word set ft = '  乾 幹 ' where zi = '干'", nullptr, nullptr, nullptr);
     sqlite3_close(db);
     DataStore store(dir.path().string());
-    Catalogue catalogue(store);
-    EXPECT_EQ(TraditionalForm(catalogue, "干江"), "乾江");
+    EXPECT_EQ(TraditionalForm(store, "干江"), "乾江");
 }
 
 TEST(CharacterLookupFailures, MissingFiles) {
     ScratchDir empty;
     DataStore store(empty.path().string());
-    Catalogue catalogue(store);
-    EXPECT_EQ(CharacterElement(catalogue, "甲"), "");
-    EXPECT_THROW(StrokeCount(catalogue, "江"), korvani::DataFileError);
-    EXPECT_THROW(TraditionalForm(catalogue, "江"), korvani::DataFileError);
+    EXPECT_EQ(korvani::chart::CharacterElement(store, "甲"), "");
+    EXPECT_THROW(StrokeCount(store, "江"), korvani::DataFileError);
+    EXPECT_THROW(TraditionalForm(store, "江"), korvani::DataFileError);
     // One-byte characters need no lookup, so they count 0 even without the file.
-    EXPECT_EQ(StrokeCount(catalogue, "3M"), 0);
+    EXPECT_EQ(StrokeCount(store, "3M"), 0);
 }

@@ -6,7 +6,7 @@
 #include "base/Errors.h"
 #include "base/Gbk.h"
 #include "base/Utf8.h"
-#include "data/TestDataDir.h"
+#include "support/TestDataDir.h"
 #include "numerology/NumberMeaning.h"
 #include "numerology/NumberVerdictTable.h"
 
@@ -105,14 +105,13 @@ TEST(NumberVerdictTable, EveryEntryHasItsThreeFieldsInTheirForm) {
 
 TEST(NumberText, LooksUpTheRemainderInTheMeaningTable) {
     korvani::data::DataStore store(korvani::testing::BuiltDataDir().string());
-    korvani::data::Catalogue catalogue(store);
-    EXPECT_EQ(NumberText(catalogue, 81), NumberText(catalogue, 0));
-    EXPECT_EQ(NumberText(catalogue, 82), NumberText(catalogue, 1));
-    EXPECT_EQ(NumberText(catalogue, 85), NumberText(catalogue, 4));
+    EXPECT_EQ(NumberText(store, 81), NumberText(store, 0));
+    EXPECT_EQ(NumberText(store, 82), NumberText(store, 1));
+    EXPECT_EQ(NumberText(store, 85), NumberText(store, 4));
     for (int n = 0; n <= 80; ++n) {
-        const std::string text = NumberText(catalogue, n);
+        const std::string text = NumberText(store, n);
         EXPECT_FALSE(text.empty()) << n;
         EXPECT_NO_THROW(korvani::base::Utf8ToGbk(text)) << n;
     }
-    EXPECT_NE(NumberText(catalogue, 80), NumberText(catalogue, 0));
+    EXPECT_NE(NumberText(store, 80), NumberText(store, 0));
 }

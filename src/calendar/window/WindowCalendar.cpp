@@ -5,6 +5,9 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "calendar/CycleNames.h"
+#include "calendar/EarthlyBranch.h"
+
 namespace korvani::calendar::window {
 
 namespace {
@@ -52,12 +55,6 @@ constexpr std::array<std::string_view, 31> kDayNames = {"",     "初一", "初�
                                                         "初八", "初九", "初十", "十一", "十二", "十三", "十四", "十五",
                                                         "十六", "十七", "十八", "十九", "二十", "廿一", "廿二", "廿三",
                                                         "廿四", "廿五", "廿六", "廿七", "廿八", "廿九", "三十"};
-constexpr std::array<std::string_view, 25> kTermNames = {
-    "",     "小寒", "大寒", "立春", "雨水", "惊蛰", "春分", "清明", "谷雨", "立夏", "小满", "芒种", "夏至",
-    "小暑", "大暑", "立秋", "处暑", "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至"};
-constexpr std::array<std::string_view, 12> kYearAnimals = {"子鼠", "丑牛", "寅虎", "卯兔", "辰龙", "巳蛇",
-                                                           "午马", "未羊", "申猴", "酉鸡", "戌狗", "亥猪"};
-
 bool InRange(const base::CivilDate& date) { return date.year >= kFirstWindowYear && date.year <= kLastWindowYear; }
 
 base::CivilDate NextDay(const base::CivilDate& date) { return base::DateOfDayNumber(base::DayNumber(date) + 1); }
@@ -188,9 +185,9 @@ std::string WindowSolarTerm(const base::CivilDate& date) {
         return {};
     const std::uint8_t days = kWindowTermTable[(date.year - kFirstWindowYear) * 12 + date.month - 1];
     if (date.day == 15 - (days >> 4))
-        return std::string(kTermNames[2 * date.month - 1]);
+        return std::string(names::kSolarTerms[2 * date.month - 2]);
     if (date.day == 15 + (days & 0xF))
-        return std::string(kTermNames[2 * date.month]);
+        return std::string(names::kSolarTerms[2 * date.month - 1]);
     return {};
 }
 
@@ -201,7 +198,7 @@ std::string WindowYearAnimal(const base::CivilDate& date) {
         if (month.find("冬") != std::string::npos || month.find("腊") != std::string::npos)
             k = (k + 11) % 12;
     }
-    return std::string(kYearAnimals[k]);
+    return std::string(EarthlyBranch(k).Name()) + std::string(EarthlyBranch(k).Animal());
 }
 
 std::string WindowConstellation(int day, const base::CivilDate& date) {

@@ -1,13 +1,21 @@
-#include "chart/BirthChartReport.h"
+#include "reports/BirthChartReport.h"
 
 #include "base/Parse.h"
 #include "base/Text.h"
+#include "base/Utf8.h"
 #include "calendar/CalendarLabels.h"
+#include "calendar/SixtyCycle.h"
 #include "chart/BoneWeight.h"
 #include "chart/ChartDetails.h"
-#include "chart/ChartLines.h"
+#include "chart/FourPillars.h"
+#include "reports/ChartLines.h"
 
-namespace korvani::chart {
+namespace korvani::reports {
+
+using namespace chart;
+using base::InputField;
+using base::ReportOutcome;
+using base::ValidationMessage;
 
 namespace {
 
@@ -16,35 +24,25 @@ const std::string kSix(6, ' ');
 const std::string kSeven(7, ' ');
 const std::string kThirteen(13, ' ');
 
-// The stem-branch pair of year n: the first two characters of its cycle label.
-std::string YearPillarOf(int year) {
-    const std::string label = base::TrimCopy(calendar::YearCycleLabel(year - 1864));
-    return label.substr(0, 6); // two characters of three UTF-8 bytes each
-}
+// The stem-branch pair of a lunar year: 1864 was 甲子.
+std::string YearPillarOf(int year) { return calendar::SixtyCycle(year - 1864).Name(); }
 
 // Age text of the minor-luck table: two digits below ten.
 std::string AgeText(int age) { return (age > 9 ? std::to_string(age) : "0" + std::to_string(age)) + "岁"; }
 
-// The characters of a hidden-stem text.
-std::vector<std::string> Characters(std::string_view text) {
-    std::vector<std::string> result;
-    for (std::size_t i = 0; i + 3 <= text.size(); i += 3)
-        result.emplace_back(text.substr(i, 3));
-    return result;
-}
 
 std::optional<ValidationMessage> CheckInput(const BirthInput& input) {
     using base::Trim;
     if (Trim(input.surname).empty())
-        return ValidationMessage{"姓不能为空!", "surname"};
+        return ValidationMessage{"姓不能为空!", InputField::Surname};
     if (Trim(input.givenName).empty())
-        return ValidationMessage{"名不能为空!", "givenName"};
+        return ValidationMessage{"名不能为空!", InputField::GivenName};
     return CheckBirthDateFields(input);
 }
 
 } // namespace
 
-ReportOutcome BuildBirthChartReport(data::Catalogue& catalogue, const BirthInput& input, int currentYear) {
+ReportOutcome BuildBirthChartReport(data::DataStore& store, const BirthInput& input, int currentYear) {
     if (auto message = CheckInput(input))
         return {message, {}};
     const auto resolved = ResolveBirth(input);
@@ -53,31 +51,30 @@ ReportOutcome BuildBirthChartReport(data::Catalogue& catalogue, const BirthInput
     const ResolvedBirth& b = std::get<ResolvedBirth>(resolved);
 
     const calendar::LunarDate& lunar = b.lunar;
-    const FourPillars p = PillarsOf(catalogue, b, input);
+    const FourPillars p = ComputeFourPillars(store, b, input.sex);
     const ChartDetails d = ComputeChartDetails(p);
     const int s = d.StartAge;
 
-    const std::string ds(StemByNumber[p.DayStem]);
-    const auto G = [&](std::string_view stem) { return TenGodName(catalogue, ds + std::string(stem)); };
-    const auto N = [&](const Pillar& pillar) { return NayinName(catalogue, PillarText(pillar)); };
-    const auto stem = [](int n) { return std::string(StemByNumber[Mod(n, 10)]); };
+    const std::string ds(p.DayPillar.Stem().Name());
+    const auto G = [&](std::string_view stem) { return TenGodName(store, ds + std::string(stem)); };
+    const auto N = [&](const Pillar& pillar) { return NayinName(store, pillar.Name()); };
 
     std::vector<std::string> lines;
     const auto add = [&](std::string line) { lines.push_back(std::move(line)); };
 
     add(std::string(kFrameLine));
-    for (std::string& line : BirthHeaderLines(b, input, currentYear, b.hourText))
+    for (std::string& line : BirthHeaderLines(b, input, currentYear))
         add(std::move(line));
     add(std::string(kChartSeparator));
 
-    add("胎元：" + PillarText(d.ConceptionPillar) + "(" + N(d.ConceptionPillar) + ")");
+    add("胎元：" + d.ConceptionPillar.Name() + "(" + N(d.ConceptionPillar) + ")");
     add("起运：" + std::to_string(s) + "岁");
-    add(TenGodsLine(catalogue, p));
+    add(TenGodsLine(store, p));
     add(EightCharactersLine(p));
 
     // Hidden stems: the first character of each column, then the second and third where there are.
-    const std::vector<std::vector<std::string>> hidden = {Characters(d.YearHidden), Characters(d.MonthHidden),
-                                                          Characters(d.DayHidden), Characters(d.HourHidden)};
+    const std::vector<std::vector<std::string>> hidden = {base::SplitCharacters(d.YearHidden), base::SplitCharacters(d.MonthHidden),
+                                                          base::SplitCharacters(d.DayHidden), base::SplitCharacters(d.HourHidden)};
     std::string first = "遁藏：";
     for (std::size_t i = 0; i < hidden.size(); ++i)
         first += (i ? " " : "") + hidden[i][0] + G(hidden[i][0]);
@@ -89,9 +86,9 @@ ReportOutcome BuildBirthChartReport(data::Catalogue& catalogue, const BirthInput
         add(line);
     }
 
-    const std::string elements = ElementText(catalogue, p);
+    const std::string elements = ElementText(store, p);
     add("五行：" + elements);
-    add(NayinLine(catalogue, p));
+    add(NayinLine(store, p));
 
     std::string nayin = "纳音：";
     std::string gods = "十神：";
@@ -99,8 +96,8 @@ ReportOutcome BuildBirthChartReport(data::Catalogue& catalogue, const BirthInput
     for (int i = 0; i < 10; ++i) {
         const Pillar& pillar = d.LuckPillars[i];
         nayin += N(pillar) + " ";
-        gods += G(stem(pillar.stem)) + std::string(kGap);
-        luck += (i ? std::string(kGap) : "") + PillarText(pillar);
+        gods += G(pillar.Stem().Name()) + std::string(kGap);
+        luck += (i ? std::string(kGap) : "") + pillar.Name();
     }
     add(nayin);
     add(gods);
@@ -111,8 +108,8 @@ ReportOutcome BuildBirthChartReport(data::Catalogue& catalogue, const BirthInput
     for (int k = 0; k < 9; ++k)
         ages += std::string(kGap) + std::to_string(s + 10 * k) + "岁";
     add(ages);
-    const int solarYear = base::ParseInt(b.yearText);
-    std::string years = "始于：" + b.yearText;
+    const int solarYear = b.date.year;
+    std::string years = "始于：" + std::to_string(solarYear);
     for (int k = 0; k < 9; ++k)
         years += std::string(kGap) + std::to_string(solarYear + s + 10 * k);
     add(years);
@@ -134,7 +131,7 @@ ReportOutcome BuildBirthChartReport(data::Catalogue& catalogue, const BirthInput
 
     // Minor luck (小运): the hour pillar moved one step a year, as the luck pillars run.
     const int step = d.LuckBackward ? -1 : 1;
-    const auto minor = [&](int age) { return PillarText(p.HourStem + step * age, p.HourBranch + step * age); };
+    const auto minor = [&](int age) { return p.HourPillar.Next(step * age).Name(); };
     for (int i = 0; i < 10; ++i) {
         std::string pillars;
         std::string ageLine;
@@ -160,11 +157,12 @@ ReportOutcome BuildBirthChartReport(data::Catalogue& catalogue, const BirthInput
     const std::string month =
         p.BornBeforeTerm ? std::to_string(lunar.Month == 1 ? 12 : lunar.Month - 1) : std::to_string(lunar.Month);
     for (int kind : {BoneWeightOfBirth, BoneWeightVerse, BoneWeightExplanation})
-        add(BoneWeightLine(catalogue, std::to_string(lunar.Year), month, std::to_string(lunar.Day), kind, b.hourText));
+        add(BoneWeightLine(store, std::to_string(lunar.Year), month, std::to_string(lunar.Day), kind,
+                           std::to_string(b.hour)));
     add(std::string(kChartSeparator));
     add("");
     add(std::string(kReferenceOnlyLine));
     return {std::nullopt, lines};
 }
 
-} // namespace korvani::chart
+} // namespace korvani::reports

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "chart/BirthInput.h"
-#include "data/Catalogue.h"
+#include "base/ReportTypes.h"
+#include "data/DataStore.h"
 
-namespace korvani::chart {
+namespace korvani::reports {
 
 // The separator lines of the reports.
 inline constexpr std::string_view kFrameLine =
@@ -20,6 +21,6 @@ inline constexpr std::string_view kReferenceOnlyLine =
 // Returns the input check's message, or the report's lines. A text that is no date or integer
 // throws InputError; a failure to read the bone weights throws CommandAbandoned. Either way no
 // line is returned, so the page keeps its previous report.
-ReportOutcome BuildBirthChartReport(data::Catalogue& catalogue, const BirthInput& input, int currentYear);
+base::ReportOutcome BuildBirthChartReport(data::DataStore& store, const chart::BirthInput& input, int currentYear);
 
-} // namespace korvani::chart
+} // namespace korvani::reports

@@ -8,9 +8,9 @@
 
 namespace korvani::testing {
 
-// A golden file of tests/data, whole.
+// A golden file of tests/golden, whole.
 inline std::string GoldenFile(const std::string& path) {
-    std::ifstream in(std::string(KORVANI_TEST_DATA_DIR) + "/" + path);
+    std::ifstream in(std::string(KORVANI_GOLDEN_DIR) + "/" + path);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
@@ -29,7 +29,7 @@ inline std::string JoinedLines(const std::vector<std::string>& lines) {
 inline std::string Golden(const std::string& path, const std::string& made) {
     const char* update = std::getenv("KORVANI_UPDATE_GOLDEN");
     if (update != nullptr && std::string(update) == "1") {
-        std::ofstream out(std::string(KORVANI_TEST_DATA_DIR) + "/" + path, std::ios::binary | std::ios::trunc);
+        std::ofstream out(std::string(KORVANI_GOLDEN_DIR) + "/" + path, std::ios::binary | std::ios::trunc);
         out << made;
     }
     return GoldenFile(path);

@@ -3,9 +3,10 @@
 #include <string>
 
 #include "chart/BirthInput.h"
-#include "data/Catalogue.h"
+#include "base/ReportTypes.h"
+#include "data/DataStore.h"
 
-namespace korvani::numerology {
+namespace korvani::reports {
 
 // The three parts of a company name as typed: region prefix (地区前缀), short name or main body
 // (企业简称, 主体) and industry suffix (行业后缀).
@@ -30,7 +31,7 @@ inline constexpr std::string_view kNameSeparator = "<-----------------------批�
 // The name parts enter the numerology as typed, untrimmed, cut by characters: a one-byte character
 // is a unit of its own that counts 0 strokes. A text that is no date or integer throws InputError;
 // a data-file failure throws DataFileError; either way no line is returned.
-chart::ReportOutcome BuildCompanyNameReport(data::Catalogue& catalogue, const chart::BirthInput& birth,
-                                            const CompanyNameParts& name, int currentYear);
+base::ReportOutcome BuildCompanyNameReport(data::DataStore& store, const chart::BirthInput& birth,
+                                           const CompanyNameParts& name, int currentYear);
 
-} // namespace korvani::numerology
+} // namespace korvani::reports

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "base/Errors.h"
-#include "chart/BirthChartReport.h"
-#include "data/GoldenFile.h"
-#include "data/TestDataDir.h"
+#include "reports/BirthChartReport.h"
+#include "support/GoldenFile.h"
+#include "support/TestDataDir.h"
 
 using namespace korvani::chart;
+using namespace korvani::reports;
+using korvani::base::InputField;
+using korvani::base::ReportOutcome;
+using korvani::base::ValidationMessage;
 using korvani::InputError;
 using korvani::testing::BuiltDataDir;
 
@@ -23,7 +27,7 @@ BirthInput Birth(const char* year, const char* month, const char* day, int hour,
     input.year = year;
     input.month = month;
     input.day = day;
-    input.hour = HourItemText(hour);
+    input.hour = hour;
     input.minute = minute;
     return input;
 }
@@ -33,9 +37,8 @@ BirthInput Birth(const char* year, const char* month, const char* day, int hour,
 class BirthChartReportTest : public testing::Test {
 protected:
     korvani::data::DataStore m_store{BuiltDataDir().string()};
-    korvani::data::Catalogue m_catalogue{m_store};
 
-    ReportOutcome Report(const BirthInput& input) { return BuildBirthChartReport(m_catalogue, input, kThisYear); }
+    ReportOutcome Report(const BirthInput& input) { return BuildBirthChartReport(m_store, input, kThisYear); }
     std::optional<ValidationMessage> Message(const BirthInput& input) { return Report(input).message; }
 };
 
@@ -59,9 +62,9 @@ TEST_F(BirthChartReportTest, InputChecksInTheirOrder) {
     BirthInput input = Birth("1980", "1", "1", 0, "0", "男");
     input.surname = " ";
     input.givenName = "";
-    EXPECT_EQ(Message(input), (ValidationMessage{"姓不能为空!", "surname"}));
+    EXPECT_EQ(Message(input), (ValidationMessage{"姓不能为空!", InputField::Surname}));
     input.surname = "张";
-    EXPECT_EQ(Message(input), (ValidationMessage{"名不能为空!", "givenName"}));
+    EXPECT_EQ(Message(input), (ValidationMessage{"名不能为空!", InputField::GivenName}));
     input.givenName = "三";
     input.year = "";
     input.month = "";
@@ -72,7 +75,7 @@ TEST_F(BirthChartReportTest, InputChecksInTheirOrder) {
     input.day = " ";
     EXPECT_EQ(Message(input)->text, "请选择出生日!");
     input.day = "1";
-    input.hour = "";
+    input.hour.reset();
     EXPECT_EQ(Message(input)->text, "请选择出生小时!");
 }
 
@@ -94,7 +97,7 @@ TEST_F(BirthChartReportTest, DatesThatCannotBeConverted) {
     BirthInput late = Birth("1980", "1", "1", 0, "60", "男");
     EXPECT_EQ(Message(late)->text, "出生分钟须在0至59之间!");
     late.minute = "0";
-    late.hour = "子 24";
+    late.hour = 24;
     EXPECT_EQ(Message(late)->text, "出生小时须在0至23之间!");
     EXPECT_FALSE(Message(Birth("1900", "1", "31", 0, "0", "男")));
     EXPECT_FALSE(Message(Birth("2100", "12", "31", 23, "59", "男")));
@@ -114,7 +117,6 @@ TEST_F(BirthChartReportTest, MissingBoneWeightFileAbandonsTheReport) {
     dir.CopyDataFiles();
     std::filesystem::remove(dir.path() / "dream.dll");
     korvani::data::DataStore store(dir.path().string());
-    korvani::data::Catalogue catalogue(store);
-    EXPECT_THROW(BuildBirthChartReport(catalogue, Birth("1980", "1", "1", 0, "0", "男"), kThisYear),
+    EXPECT_THROW(BuildBirthChartReport(store, Birth("1980", "1", "1", 0, "0", "男"), kThisYear),
                  korvani::CommandAbandoned);
 }

@@ -1,19 +1,25 @@
-#include "numerology/CompanyNameReport.h"
+#include "reports/CompanyNameReport.h"
 
 #include "base/Gbk.h"
 #include "base/Text.h"
 #include "base/Utf8.h"
-#include "chart/BirthChartReport.h"
 #include "chart/ChartDetails.h"
-#include "chart/ChartLines.h"
+#include "chart/FourPillars.h"
 #include "numerology/CharacterLookup.h"
 #include "numerology/NumberMeaning.h"
+#include "reports/BirthChartReport.h"
+#include "reports/ChartLines.h"
 
-namespace korvani::numerology {
+namespace korvani::reports {
+
+using numerology::NumberRemainder;
+using numerology::NumberText;
+using numerology::StrokeCount;
 
 namespace {
 
-using chart::ValidationMessage;
+using base::InputField;
+using base::ValidationMessage;
 
 // GBK bytes of a text; a character outside GBK is refused with its own message.
 std::size_t Bytes(std::string_view text) { return base::GbkByteLength(text); }
@@ -21,17 +27,17 @@ std::size_t Bytes(std::string_view text) { return base::GbkByteLength(text); }
 std::optional<ValidationMessage> CheckInput(const chart::BirthInput& birth, const CompanyNameParts& name) {
     using base::Trim;
     if (Trim(birth.surname).empty())
-        return ValidationMessage{"姓不能为空!", ""};
+        return ValidationMessage{"姓不能为空!"};
     if (Trim(birth.givenName).empty())
-        return ValidationMessage{"名不能为空!", ""};
+        return ValidationMessage{"名不能为空!"};
     if (Trim(name.shortName).empty())
-        return ValidationMessage{"企业简称不能为空!", "shortName"};
+        return ValidationMessage{"企业简称不能为空!", InputField::ShortName};
     try {
         // Fewer than four GBK bytes is fewer than two Chinese characters ("3科" too).
         if (Bytes(Trim(name.shortName)) < 4)
-            return ValidationMessage{"企业简称为两个字以上!", "shortName"};
+            return ValidationMessage{"企业简称为两个字以上!", InputField::ShortName};
     } catch (const base::GbkEncodeError& e) {
-        return ValidationMessage{e.what(), "shortName"};
+        return ValidationMessage{e.what(), InputField::ShortName};
     }
     if (auto message = chart::CheckBirthDateFields(birth))
         return message;
@@ -41,14 +47,14 @@ std::optional<ValidationMessage> CheckInput(const chart::BirthInput& birth, cons
         const std::string* text;
         std::size_t bytes;
         const char* message;
-        const char* focus;
+        InputField focus;
     };
     const Limit limits[] = {
-        {&birth.surname, kPersonNameMaxBytes, "姓不能超过20个字节!", ""},
-        {&birth.givenName, kPersonNameMaxBytes, "名不能超过20个字节!", ""},
-        {&name.prefix, kAffixMaxBytes, "地区前缀不能超过100个字节!", "prefix"},
-        {&name.shortName, kShortNameMaxBytes, "企业简称不能超过四个字(8个字节)!", "shortName"},
-        {&name.suffix, kAffixMaxBytes, "行业后缀不能超过100个字节!", "suffix"},
+        {&birth.surname, kPersonNameMaxBytes, "姓不能超过20个字节!", InputField::None},
+        {&birth.givenName, kPersonNameMaxBytes, "名不能超过20个字节!", InputField::None},
+        {&name.prefix, kAffixMaxBytes, "地区前缀不能超过100个字节!", InputField::Prefix},
+        {&name.shortName, kShortNameMaxBytes, "企业简称不能超过四个字(8个字节)!", InputField::ShortName},
+        {&name.suffix, kAffixMaxBytes, "行业后缀不能超过100个字节!", InputField::Suffix},
     };
     for (const Limit& limit : limits) {
         try {
@@ -63,7 +69,7 @@ std::optional<ValidationMessage> CheckInput(const chart::BirthInput& birth, cons
 
 } // namespace
 
-chart::ReportOutcome BuildCompanyNameReport(data::Catalogue& catalogue, const chart::BirthInput& birth,
+base::ReportOutcome BuildCompanyNameReport(data::DataStore& store, const chart::BirthInput& birth,
                                             const CompanyNameParts& name, int currentYear) {
     if (auto message = CheckInput(birth, name))
         return {message, {}};
@@ -71,22 +77,22 @@ chart::ReportOutcome BuildCompanyNameReport(data::Catalogue& catalogue, const ch
     if (const auto* message = std::get_if<ValidationMessage>(&resolved))
         return {*message, {}};
     const chart::ResolvedBirth& b = std::get<chart::ResolvedBirth>(resolved);
-    const chart::FourPillars p = chart::PillarsOf(catalogue, b, birth);
+    const chart::FourPillars p = chart::ComputeFourPillars(store, b, birth.sex);
 
     std::vector<std::string> lines;
     const auto add = [&](std::string line) { lines.push_back(std::move(line)); };
-    const auto grid = [&](const std::string& text) { return NumberRemainder(StrokeCount(catalogue, text)); };
-    const auto meaning = [&](int n) { return NumberText(catalogue, n); };
+    const auto grid = [&](const std::string& text) { return NumberRemainder(StrokeCount(store, text)); };
+    const auto meaning = [&](int n) { return NumberText(store, n); };
 
-    add(std::string(chart::kFrameLine));
+    add(std::string(kFrameLine));
     add("企业法人基本信息：");
-    for (std::string& line : chart::BirthHeaderLines(b, birth, currentYear, std::to_string(b.hour)))
+    for (std::string& line : BirthHeaderLines(b, birth, currentYear))
         add(std::move(line));
-    add(chart::TenGodsLine(catalogue, p));
-    add(chart::EightCharactersLine(p));
-    const std::string elements = chart::ElementText(catalogue, p);
+    add(TenGodsLine(store, p));
+    add(EightCharactersLine(p));
+    const std::string elements = chart::ElementText(store, p);
     add("五行：" + elements);
-    add(chart::NayinLine(catalogue, p));
+    add(NayinLine(store, p));
     add("八字五行个数：" + chart::ElementCountText(elements));
     add("");
     add(std::string(kNameSeparator));
@@ -131,4 +137,4 @@ chart::ReportOutcome BuildCompanyNameReport(data::Catalogue& catalogue, const ch
     return {std::nullopt, lines};
 }
 
-} // namespace korvani::numerology
+} // namespace korvani::reports

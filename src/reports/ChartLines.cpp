@@ -1,0 +1,56 @@
+#include "reports/ChartLines.h"
+
+#include "base/Text.h"
+#include "calendar/CalendarLabels.h"
+#include "calendar/SixtyCycle.h"
+#include "chart/ChartDetails.h"
+
+namespace korvani::reports {
+
+using chart::FourPillars;
+using chart::Pillar;
+
+namespace {
+constexpr std::string_view kGap = "   ";
+
+// Two digits, with a leading zero below ten.
+std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+} // namespace
+
+std::vector<std::string> BirthHeaderLines(const chart::ResolvedBirth& b, const chart::BirthInput& input,
+                                          int currentYear) {
+    // The lunar year's cycle counts from 1864, a 甲子 year.
+    const calendar::SixtyCycle year(b.lunar.Year - 1864);
+    const std::string yearLabel = calendar::YearCycleLabel(b.lunar.Year - 1864);
+    return {
+        "姓名：" + base::TrimCopy(input.surname) + base::TrimCopy(input.givenName),
+        "年龄：" + std::to_string(currentYear - b.date.year) + "岁",
+        "您出生公历：" + std::to_string(b.date.year) + "年" + TwoDigits(b.date.month) + "月" + TwoDigits(b.date.day) +
+            "日" + std::to_string(b.hour) + "点" + input.minute + "分",
+        "农历：" + yearLabel + calendar::LunarMonthLabel(b.lunar.Month, b.lunar.IsLeap) +
+            calendar::LunarDayLabel(b.lunar.Day),
+        "属相：" + std::string(year.Branch().Animal()),
+        "星座：" + calendar::ConstellationOf(base::DayNumber(b.date)),
+    };
+}
+
+std::string TenGodsLine(data::DataStore& store, const FourPillars& p) {
+    const std::string ds(p.DayPillar.Stem().Name());
+    const auto god = [&](const Pillar& pillar) {
+        return chart::TenGodName(store, ds + std::string(pillar.Stem().Name()));
+    };
+    return "十神：" + god(p.YearPillar) + std::string(kGap) + god(p.MonthPillar) + std::string(kGap) + "日元" +
+           std::string(kGap) + god(p.HourPillar);
+}
+
+std::string EightCharactersLine(const FourPillars& p) {
+    return "八字：" + p.YearPillar.Name() + std::string(kGap) + p.MonthPillar.Name() + std::string(kGap) +
+           p.DayPillar.Name() + std::string(kGap) + p.HourPillar.Name();
+}
+
+std::string NayinLine(data::DataStore& store, const FourPillars& p) {
+    return "纳音：" + chart::NayinName(store, p.YearPillar.Name()) + " " + chart::NayinName(store, p.MonthPillar.Name()) +
+           " " + chart::NayinName(store, p.DayPillar.Name()) + " " + chart::NayinName(store, p.HourPillar.Name());
+}
+
+} // namespace korvani::reports
