@@ -1,5 +1,7 @@
 #include "app/Application.h"
 
+#include "app/Fonts.h"
+
 #include <QApplication>
 #include <QFont>
 
@@ -10,13 +12,9 @@ QString ApplicationTitle() { return QStringLiteral("Korvani店铺公司起名软
 void SetUpApplication(QApplication& application) {
     application.setApplicationName(QStringLiteral("Korvani"));
     application.setApplicationDisplayName(ApplicationTitle());
-    QFont font(QStringLiteral("Noto Sans CJK SC"), 9);
-    font.setStyleHint(QFont::SansSerif);
-    application.setFont(font);
+    application.setFont(UiFont());
     // The reports line up their columns by character widths: their memos use the monospaced face.
-    QFont mono(QStringLiteral("Noto Sans Mono CJK SC"), 9);
-    mono.setStyleHint(QFont::Monospace);
-    QApplication::setFont(mono, "QPlainTextEdit");
+    QApplication::setFont(ReportFont(), "QPlainTextEdit");
 }
 
 } // namespace korvani::app

@@ -1,5 +1,7 @@
 #include "app/Artwork.h"
 
+#include "app/Fonts.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -19,7 +21,7 @@ QIcon SealIcon(const QString& character, const QColor& color) {
         p.setBrush(color);
         p.setPen(QPen(color.lighter(150), 2));
         p.drawEllipse(QRectF(2, 2, 44, 44));
-        QFont font(QStringLiteral("Noto Sans CJK SC"));
+        QFont font = UiFont();
         font.setPixelSize(24);
         font.setBold(true);
         p.setFont(font);

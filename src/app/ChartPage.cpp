@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/PageCommand.h"
+#include "app/ReportPage.h"
 #include "reports/BirthChartReport.h"
 
 namespace korvani::app {
@@ -17,43 +17,24 @@ namespace korvani::app {
 ChartPage::ChartPage(data::DataStore& store, QWidget* parent) : QWidget(parent), m_store(store) {
     setObjectName(QStringLiteral("TabSheet2"));
     auto* layout = new QVBoxLayout(this);
-    auto* box = new QGroupBox(QStringLiteral("出生信息"), this);
+    m_report = new ReportPage({QStringLiteral("RzButton2"), QStringLiteral("分析"), QStringLiteral("RzBitBtn7"),
+                               QStringLiteral("RzBitBtn8"), QStringLiteral("Memo1")},
+                              false, QPageSize::Letter, this);
+    auto* box = new QGroupBox(QStringLiteral("出生信息"), m_report);
     auto* grid = new QGridLayout(box);
     m_fields = BirthFields::Create(box, grid, 0, QStringLiteral("2"));
-    layout->addWidget(box);
+    m_report->Inputs()->addWidget(box);
+    m_report->Buttons()->addStretch();
+    layout->addWidget(m_report);
 
-    auto* buttons = new QHBoxLayout;
-    const auto button = [&](const char* name, const char* text) {
-        auto* b = new QPushButton(QString::fromUtf8(text), this);
-        b->setObjectName(QString::fromUtf8(name));
-        buttons->addWidget(b);
-        return b;
-    };
-    QPushButton* run = button("RzButton2", "分析");
-    QPushButton* print = button("RzBitBtn7", "打印");
-    QPushButton* save = button("RzBitBtn8", "保存");
-    buttons->addStretch();
-    layout->addLayout(buttons);
-
-    m_memo = new QPlainTextEdit(this);
-    m_memo->setObjectName(QStringLiteral("Memo1"));
-    m_memo->setReadOnly(true);
-    layout->addWidget(m_memo, 1);
-
-    connect(run, &QPushButton::clicked, this, &ChartPage::RzButton2Click);
-    connect(print, &QPushButton::clicked, this, [this] { PrintReport(this, m_memo, QPageSize::Letter); });
-    connect(save, &QPushButton::clicked, this, [this] {
-        SaveReport(this, m_memo,
-                   m_fields.surname->text().trimmed() + m_fields.givenName->text().trimmed() +
-                       QStringLiteral("的八字"));
+    m_report->SetReport(
+        [this] { return reports::BuildBirthChartReport(m_store, m_fields.Input(), QDate::currentDate().year()); });
+    m_report->SetFocusField([this](base::InputField field) { return m_fields.Field(field); });
+    m_report->SetSaveName([this] {
+        return m_fields.surname->text().trimmed() + m_fields.givenName->text().trimmed() + QStringLiteral("的八字");
     });
 }
 
-void ChartPage::RzButton2Click() {
-    RunCommand(this, [this] {
-        const auto outcome = reports::BuildBirthChartReport(m_store, m_fields.Input(), QDate::currentDate().year());
-        ShowOutcome(this, m_memo, outcome, [this](base::InputField field) { return m_fields.Field(field); });
-    });
-}
+void ChartPage::RzButton2Click() { m_report->Run(); }
 
 } // namespace korvani::app

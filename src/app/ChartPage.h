@@ -24,7 +24,7 @@ public:
 private:
     data::DataStore& m_store;
     BirthFields m_fields;
-    QPlainTextEdit* m_memo;
+    class ReportPage* m_report;
 };
 
 } // namespace korvani::app

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/GbkLengthValidator.h"
-#include "app/PageCommand.h"
+#include "app/ReportPage.h"
 
 namespace korvani::app {
 
@@ -19,14 +19,19 @@ CompanyNameForm::CompanyNameForm(data::DataStore& store, const QString& suffix, 
                                  const QString& runText, bool editableMemo, QPageSize::PageSizeId paper,
                                  QWidget* parent)
     : QWidget(parent), m_store(store) {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* person = new QGroupBox(QStringLiteral("企业法人"), this);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    m_report = new ReportPage({runName, runText, QStringLiteral("RzBitBtnprint"), QStringLiteral("BitBtnsave"),
+                               QStringLiteral("RzMemo1")},
+                              editableMemo, paper, this);
+    outer->addWidget(m_report);
+    QVBoxLayout* layout = m_report->Inputs();
+    auto* person = new QGroupBox(QStringLiteral("企业法人"), m_report);
     auto* personGrid = new QGridLayout(person);
     m_fields = BirthFields::Create(person, personGrid, 0, suffix);
     layout->addWidget(person);
 
-    auto* names = new QGroupBox(QStringLiteral("企业名称"), this);
+    auto* names = new QGroupBox(QStringLiteral("企业名称"), m_report);
     auto* grid = new QGridLayout(names);
     const auto field = [&](int row, const char* caption, const QString& name, std::size_t bytes, const char* hint) {
         grid->addWidget(new QLabel(QString::fromUtf8(caption), names), row, 0);
@@ -51,50 +56,33 @@ CompanyNameForm::CompanyNameForm(data::DataStore& store, const QString& suffix, 
     grid->setColumnStretch(2, 1);
     layout->addWidget(names);
 
-    m_buttons = new QHBoxLayout;
-    auto* run = new QPushButton(runText, this);
-    run->setObjectName(runName);
-    auto* print = new QPushButton(QStringLiteral("打印"), this);
-    print->setObjectName(QStringLiteral("RzBitBtnprint"));
-    auto* save = new QPushButton(QStringLiteral("保存"), this);
-    save->setObjectName(QStringLiteral("BitBtnsave"));
-    m_buttons->addWidget(run);
-    m_buttons->addWidget(print);
-    m_buttons->addWidget(save);
-    layout->addLayout(m_buttons);
 
-    m_memo = new QPlainTextEdit(this);
-    m_memo->setObjectName(QStringLiteral("RzMemo1"));
-    m_memo->setReadOnly(!editableMemo);
-    layout->addWidget(m_memo, 1);
-
-    connect(run, &QPushButton::clicked, this, &CompanyNameForm::RunReport);
-    connect(print, &QPushButton::clicked, this, [this, paper] { PrintReport(this, m_memo, paper); });
-    connect(save, &QPushButton::clicked, this, [this] {
-        SaveReport(this, m_memo,
-                   m_prefix->text().trimmed() + m_shortName->text().trimmed() + m_suffix->text().trimmed());
-    });
-}
-
-void CompanyNameForm::RunReport() {
-    RunCommand(this, [this] {
+    m_report->SetReport([this] {
         const reports::CompanyNameParts name{m_prefix->text().toStdString(), m_shortName->text().toStdString(),
-                                                m_suffix->text().toStdString()};
-        const auto outcome =
-            reports::BuildCompanyNameReport(m_store, m_fields.Input(), name, QDate::currentDate().year());
-        ShowOutcome(this, m_memo, outcome, [this](base::InputField field) -> QWidget* {
-            switch (field) {
-            case base::InputField::ShortName:
-                return m_shortName;
-            case base::InputField::Prefix:
-                return m_prefix;
-            case base::InputField::Suffix:
-                return m_suffix;
-            default:
-                return m_fields.Field(field);
-            }
-        });
+                                             m_suffix->text().toStdString()};
+        return reports::BuildCompanyNameReport(m_store, m_fields.Input(), name, QDate::currentDate().year());
+    });
+    m_report->SetFocusField([this](base::InputField field) -> QWidget* {
+        switch (field) {
+        case base::InputField::ShortName:
+            return m_shortName;
+        case base::InputField::Prefix:
+            return m_prefix;
+        case base::InputField::Suffix:
+            return m_suffix;
+        default:
+            return m_fields.Field(field);
+        }
+    });
+    m_report->SetSaveName([this] {
+        return m_prefix->text().trimmed() + m_shortName->text().trimmed() + m_suffix->text().trimmed();
     });
 }
+
+void CompanyNameForm::RunReport() { m_report->Run(); }
+
+QPlainTextEdit* CompanyNameForm::Memo() const { return m_report->Memo(); }
+
+QHBoxLayout* CompanyNameForm::Buttons() const { return m_report->Buttons(); }
 
 } // namespace korvani::app

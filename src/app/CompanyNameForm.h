@@ -29,8 +29,8 @@ public:
     QLineEdit* Prefix() const { return m_prefix; }
     QLineEdit* ShortName() const { return m_shortName; }
     QLineEdit* Suffix() const { return m_suffix; }
-    QPlainTextEdit* Memo() const { return m_memo; }
-    QHBoxLayout* Buttons() const { return m_buttons; }
+    QPlainTextEdit* Memo() const;
+    QHBoxLayout* Buttons() const;
 
     // Writes the report (the run button's handler).
     void RunReport();
@@ -41,8 +41,7 @@ private:
     QLineEdit* m_prefix;
     QLineEdit* m_shortName;
     QLineEdit* m_suffix;
-    QPlainTextEdit* m_memo;
-    QHBoxLayout* m_buttons;
+    class ReportPage* m_report;
 };
 
 } // namespace korvani::app

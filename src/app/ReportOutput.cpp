@@ -1,5 +1,7 @@
 #include "app/ReportOutput.h"
 
+#include "app/Fonts.h"
+
 #include <QFile>
 #include <QFileDialog>
 #include <QMarginsF>
@@ -72,8 +74,7 @@ void PrintLines(QPrinter& printer, const QStringList& lines, QPageSize::PageSize
     printer.setPageSize(QPageSize(paper));
     printer.setPageMargins(QMarginsF(12.7, 12.7, 12.7, 12.7), QPageLayout::Millimeter);
     QTextDocument document;
-    QFont font(QStringLiteral("Noto Sans CJK SC"), 10);
-    document.setDefaultFont(font);
+    document.setDefaultFont(UiFont(10));
     document.setPlainText(lines.join(QLatin1Char('\n')));
     document.print(&printer);
 }

@@ -1,5 +1,7 @@
 #include "app/TFrmIndex.h"
 
+#include "app/Fonts.h"
+
 #include <QDesktopServices>
 #include <QFile>
 #include <QGuiApplication>
@@ -37,8 +39,7 @@ protected:
     }
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        QFont font(QStringLiteral("Noto Sans CJK SC"), 9);
-        p.setFont(font);
+        p.setFont(UiFont());
         p.setPen(QColor(255, 236, 200));
         p.drawText(rect().adjusted(8, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, ApplicationTitle());
     }
