@@ -36,7 +36,7 @@ QPlainTextEdit* ReadOnlyMemo(const QString& name, const QString& text, QWidget* 
 
 } // namespace
 
-QWidget* CreateAlmanacPage(QWidget* parent) {
+AlmanacPageParts CreateAlmanacPage(QWidget* parent) {
     auto* page = new QWidget(parent);
     page->setObjectName(QStringLiteral("TabSheet5"));
     auto* layout = new QVBoxLayout(page);
@@ -75,7 +75,7 @@ QWidget* CreateAlmanacPage(QWidget* parent) {
                      page),
         2);
     layout->addLayout(memos, 1);
-    return page;
+    return {page, show};
 }
 
 QWidget* CreateDreamPage(QWidget* parent) {

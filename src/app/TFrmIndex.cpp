@@ -121,8 +121,8 @@ TFrmIndex::TFrmIndex(const std::string& dataDirectory, QWidget* parent)
     m_pages->addWidget(m_naming);
     m_pages->addWidget(m_analysis);
     m_pages->addWidget(m_chart);
-    QWidget* almanacPage = CreateAlmanacPage(m_pages);
-    m_pages->addWidget(almanacPage);
+    const AlmanacPageParts almanacPage = CreateAlmanacPage(m_pages);
+    m_pages->addWidget(almanacPage.page);
     m_pages->addWidget(CreateDreamPage(m_pages));
     m_pages->addWidget(CreateAboutPage(m_pages));
     m_pages->addWidget(CreateToolsPage(m_pages));
@@ -132,10 +132,9 @@ TFrmIndex::TFrmIndex(const std::string& dataDirectory, QWidget* parent)
     connect(naming, &QToolButton::clicked, this, show(NamingIndex));
     connect(analysis, &QToolButton::clicked, this, show(AnalysisIndex));
     connect(chart, &QToolButton::clicked, this, show(ChartIndex));
-    connect(almanac, &QToolButton::clicked, this, [this, almanacPage] {
+    connect(almanac, &QToolButton::clicked, this, [this, look = almanacPage.look] {
         m_pages->setCurrentIndex(AlmanacIndex);
-        if (auto* look = almanacPage->findChild<QPushButton*>(QStringLiteral("BtnHuangli")))
-            look->click();
+        look->click();
     });
     connect(dreams, &QToolButton::clicked, this, show(DreamIndex));
     connect(tools, &QToolButton::clicked, this, show(ToolsIndex));
