@@ -1,6 +1,7 @@
 #include "naming/NamingRun.h"
 
 #include "base/Text.h"
+#include "base/Utf8.h"
 #include "chart/ChartDetails.h"
 #include "chart/FourPillars.h"
 #include "numerology/CharacterLookup.h"
@@ -60,8 +61,9 @@ NamingOutcome RunNaming(data::DataStore& store, const NamingRequest& request, ba
 
     // The first n missing elements become the filter, n the name length.
     const int n = request.length;
-    for (std::size_t i = 0; i < state.missingElements.size() && static_cast<int>(i / 3) < n; i += 3)
-        state.requiredElements.push_back(state.missingElements.substr(i, 3));
+    for (const std::string& element : base::SplitCharacters(state.missingElements))
+        if (static_cast<int>(state.requiredElements.size()) < n)
+            state.requiredElements.push_back(element);
 
     std::array<bool, 4> fixedPositions{};
     std::array<std::string, 4> fixedCharacters{};
