@@ -1,10 +1,12 @@
 // Builds the derived tables of Zelmar.dll from the character table and the reviewed pools:
 //
-//   korvani-poolbuild WORD.tsv CYZI.txt OUTDIR MZWORDS.tsv...
+//   korvani-poolbuild WORD.tsv POOL.tsv OUTDIR MZGRADES.tsv
 //
-// CYZI.tsv: every pool character with its strokes, traditional form and element from `word`.
-// MZ.tsv:   every reviewed name word whose two characters are both in the pool, with its strokes and
-//           its score (PoolRules.h).
+// CYZI.tsv: every character of the reviewed business-name pool (zi, role, element, gloss) with its
+//           strokes, traditional form and element from `word`; the pool's reviewed element must be
+//           the one `word` holds, so the two lists cannot drift apart.
+// MZ.tsv:   every reviewed name word (zi, grade, place) with its elements, traditional forms and
+//           strokes from `word`, its grade and place, and its score (PoolRules.h).
 // gz.tsv:   every listed stroke pattern of two, three and four characters over the stroke counts
 //           1..M, M the largest count of a pool character (at least 36), with its score.
 
@@ -46,11 +48,12 @@ std::vector<std::vector<std::string>> ReadTsv(const fs::path& path, std::size_t 
     int lineNumber = 1;
     while (std::getline(in, line)) {
         ++lineNumber;
+        // Split at every TAB, so that an empty last field counts too.
         std::vector<std::string> fields;
-        std::stringstream fieldsIn(line);
-        std::string field;
-        while (std::getline(fieldsIn, field, '\t'))
-            fields.push_back(field);
+        std::size_t start = 0;
+        for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
+            fields.push_back(line.substr(start, tab - start));
+        fields.push_back(line.substr(start));
         if (fields.size() != columns)
             throw BuildError(path.string() + ":" + std::to_string(lineNumber) + ": expected " +
                              std::to_string(columns) + " fields");
@@ -64,13 +67,13 @@ constexpr int kMinimumPatternStrokes = 36;
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 4) {
-        std::cerr << "usage: korvani-poolbuild WORD.tsv CYZI.txt OUTDIR [MZWORDS.tsv ...]\n";
+    if (argc != 5) {
+        std::cerr << "usage: korvani-poolbuild WORD.tsv POOL.tsv OUTDIR MZGRADES.tsv\n";
         return 2;
     }
     try {
         std::map<std::string, Character> word;
-        for (auto& row : ReadTsv(argv[1], 4))
+        for (auto& row : ReadTsv(argv[1], 5))
             word[row[0]] = {std::stoi(row[1]), row[2], row[3]};
 
         const fs::path out = argv[3];
@@ -80,57 +83,63 @@ int main(int argc, char** argv) {
         std::set<std::string> pool;
         int maxStrokes = kMinimumPatternStrokes;
         {
-            std::ifstream in(argv[2]);
-            if (!in)
-                throw BuildError(std::string(argv[2]) + ": cannot be read");
             std::ofstream cyzi(out / "CYZI.tsv");
-            cyzi << "ID\tzi\twuhang\tft\tbh\n";
-            std::string zi;
+            cyzi << "ID\tzi\twuhang\tft\tbh\trole\tgloss\n";
             int id = 0;
-            while (std::getline(in, zi)) {
-                if (zi.empty())
-                    continue;
+            for (auto& row : ReadTsv(argv[2], 4)) {
+                const std::string& zi = row[0];
                 const auto it = word.find(zi);
                 if (it == word.end())
                     throw BuildError(std::string(argv[2]) + ": " + zi + " is not in the character table");
                 if (!pool.insert(zi).second)
                     throw BuildError(std::string(argv[2]) + ": " + zi + " is listed twice");
+                if (row[1] != "first" && row[1] != "last" && row[1] != "either")
+                    throw BuildError(std::string(argv[2]) + ": " + zi + " has no role first, last or either");
                 const Character& c = it->second;
-                cyzi << ++id << '\t' << zi << '\t' << c.wuhang << '\t' << c.ft << '\t' << c.bh << '\n';
+                if (row[2] != c.wuhang)
+                    throw BuildError(std::string(argv[2]) + ": " + zi + " is " + row[2] + " in the pool but " +
+                                     c.wuhang + " in the character table (word_element_exceptions.tsv)");
+                if (row[3].empty())
+                    throw BuildError(std::string(argv[2]) + ": " + zi + " has no gloss");
+                cyzi << ++id << '\t' << zi << '\t' << c.wuhang << '\t' << c.ft << '\t' << c.bh << '\t' << row[1]
+                     << '\t' << row[3] << '\n';
                 maxStrokes = std::max(maxStrokes, c.bh);
             }
         }
 
-        // The name words made of pool characters.
+        // The reviewed name words: grade A words stand as a name; their place says whether they
+        // open (head) or close (tail) a four-character name, or both.
         {
-            std::vector<std::pair<std::string, WordGrade>> words;
-            std::set<std::string> seen;
-            int dropped = 0;
-            for (int i = 4; i < argc; ++i) {
-                for (auto& row : ReadTsv(argv[i], 2)) {
-                    const auto characters = korvani::base::SplitCharacters(row[0]);
-                    if (characters.size() != 2 || (row[1] != "A" && row[1] != "B"))
-                        throw BuildError(std::string(argv[i]) + ": bad word row " + row[0]);
-                    if (!pool.count(characters[0]) || !pool.count(characters[1])) {
-                        ++dropped;
-                        continue;
-                    }
-                    if (seen.insert(row[0]).second)
-                        words.emplace_back(row[0], row[1] == "A" ? WordGrade::A : WordGrade::B);
-                }
-            }
             std::ofstream mz(out / "MZ.tsv");
-            mz << "ID\tzi\twuhang\tft\tbh\tbh1\tbh2\tfs\n";
+            mz << "ID\tzi\twuhang\tft\tbh\tbh1\tbh2\tfs\tgrade\tplace\n";
+            std::set<std::string> seen;
             int id = 0;
-            for (const auto& [zi, grade] : words) {
+            int gradeA = 0;
+            for (auto& row : ReadTsv(argv[4], 3)) {
+                const std::string& zi = row[0];
                 const auto characters = korvani::base::SplitCharacters(zi);
-                const Character& a = word.at(characters[0]);
-                const Character& b = word.at(characters[1]);
-                mz << ++id << '\t' << zi << '\t' << a.wuhang << b.wuhang << '\t' << a.ft << b.ft << '\t' << a.bh + b.bh
-                   << '\t' << a.bh << '\t' << b.bh << '\t' << WordScore(a.bh, b.bh, grade) << '\n';
+                const bool a = row[1] == "A";
+                if (characters.size() != 2 || (!a && row[1] != "B"))
+                    throw BuildError(std::string(argv[4]) + ": bad word row " + zi);
+                if (a != (row[2] == "head" || row[2] == "tail" || row[2] == "both") || (!a && !row[2].empty()))
+                    throw BuildError(std::string(argv[4]) + ": " + zi + ": a grade A word has a place, a B word none");
+                if (!seen.insert(zi).second)
+                    throw BuildError(std::string(argv[4]) + ": " + zi + " is listed twice");
+                const auto first = word.find(characters[0]);
+                const auto second = word.find(characters[1]);
+                if (first == word.end() || second == word.end())
+                    throw BuildError(std::string(argv[4]) + ": " + zi + " has a character outside the table");
+                const Character& x = first->second;
+                const Character& y = second->second;
+                gradeA += a;
+                mz << ++id << '\t' << zi << '\t' << x.wuhang << y.wuhang << '\t' << x.ft << y.ft << '\t'
+                   << x.bh + y.bh << '\t' << x.bh << '\t' << y.bh << '\t'
+                   << WordScore(x.bh, y.bh, a ? WordGrade::A : WordGrade::B) << '\t' << row[1] << '\t' << row[2]
+                   << '\n';
+                maxStrokes = std::max({maxStrokes, x.bh, y.bh});
             }
-            std::cerr << "korvani-poolbuild: " << pool.size() << " pool characters, " << words.size() << " name words ("
-                      << dropped << " left out: a character not in the pool)\n";
+            std::cerr << "korvani-poolbuild: " << pool.size() << " pool characters, " << seen.size()
+                      << " name words (" << gradeA << " of grade A)\n";
         }
 
         // The listed stroke patterns; columns past the name length hold 0.

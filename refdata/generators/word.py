@@ -8,8 +8,12 @@ point, with four columns:
   bh      stroke count for name numerology: the Kangxi count of the
           traditional form (full-form radical strokes plus residual strokes)
   ft      the traditional form (one character, encodable in GBK)
-  wuhang  the element: by the Kangxi radical of the traditional form, else by
-          the initial of the Mandarin reading (five sounds), else 土
+  wuhang  the element: a reviewed reading by meaning where the meaning plainly
+          carries an element (word_element_exceptions.tsv), else by the Kangxi
+          radical of the traditional form, else by the initial of the Mandarin
+          reading (five sounds), else 土
+  py      the first Mandarin reading without its tone, ü written v ("" when
+          Unihan has none); the naming run reads bodies by it
 
 Sources: the Unihan database (/usr/share/unicode/Unihan_*.txt.bz2) and
 OpenCC's STCharacters table, dumped with opencc_dict into a temporary folder
@@ -33,6 +37,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.normpath(os.path.join(HERE, "..", ".."))
 OUT = os.path.join(ROOT, "refdata", "Zelmar", "word.tsv")
 EXCEPTIONS = os.path.join(HERE, "word_ft_exceptions.tsv")
+ELEMENT_EXCEPTIONS = os.path.join(HERE, "word_element_exceptions.tsv")
 UNIHAN_DIR = "/usr/share/unicode"
 UNIHAN_FILES = ("Unihan_RadicalStrokeCounts.txt.bz2",
                 "Unihan_IRGSources.txt.bz2",
@@ -251,6 +256,33 @@ class Unihan:
         return None, None
 
 
+def read_element_exceptions():
+    """zi -> (element, element by the rule, reason), from the reviewed element file."""
+    result = {}
+    if not os.path.exists(ELEMENT_EXCEPTIONS):
+        return result
+    with open(ELEMENT_EXCEPTIONS, encoding="utf-8", newline="") as f:
+        lines = f.read().split("\n")
+    if lines[-1] != "":
+        sys.exit(f"error: {ELEMENT_EXCEPTIONS} does not end with a line end")
+    if lines[0] != "zi\telement\trule_element\treason":
+        sys.exit(f"error: {ELEMENT_EXCEPTIONS}: unexpected header {lines[0]!r}")
+    for number, line in enumerate(lines[1:-1], 2):
+        fields = line.split("\t")
+        if len(fields) != 4 or fields[1] not in "金木水火土" or len(fields[1]) != 1:
+            sys.exit(f"error: {ELEMENT_EXCEPTIONS}:{number}: expected zi, element, rule_element, reason")
+        if fields[0] in result:
+            sys.exit(f"error: {ELEMENT_EXCEPTIONS}:{number}: {fields[0]} listed twice")
+        result[fields[0]] = (fields[1], fields[2], fields[3])
+    return result
+
+
+def toneless(reading):
+    """A pinyin reading without its tone mark, ü as v: "lǜ" -> "lv"."""
+    decomposed = unicodedata.normalize("NFD", reading.lower()).replace("u\u0308", "v")
+    return "".join(c for c in decomposed if not unicodedata.combining(c))
+
+
 def initial_element(reading):
     plain = "".join(c for c in unicodedata.normalize("NFD", reading.lower())
                     if not unicodedata.combining(c))
@@ -271,6 +303,7 @@ def main():
     opencc = (read_stcharacters(args.stcharacters) if args.stcharacters
               else dump_stcharacters())
     exceptions = read_exceptions()
+    element_exceptions = read_element_exceptions()
     chars = row_chars()
     char_set = set(chars)
 
@@ -335,7 +368,7 @@ def main():
         if bh < 1:
             error(f"{zi} (ft {ft}): stroke count {bh}")
 
-        # Element.
+        # Element: the reviewed reading by meaning first, then the rule.
         if rs is not None and rs[0] in RADICAL_ELEMENT:
             wuhang = RADICAL_ELEMENT[rs[0]]
             stats["wuhang by radical"] += 1
@@ -349,20 +382,33 @@ def main():
                 stats["wuhang fallback 土"] += 1
                 print(f"note: {zi} U+{ord(zi):04X} has no reading; element "
                       f"{FALLBACK_ELEMENT}", file=sys.stderr)
+        if zi in element_exceptions:
+            element, rule_element, _ = element_exceptions.pop(zi)
+            if rule_element != wuhang:
+                error(f"{zi} in {os.path.basename(ELEMENT_EXCEPTIONS)}: the rule gives {wuhang}, "
+                      f"the file says {rule_element}")
+            if element == wuhang:
+                error(f"{zi} in {os.path.basename(ELEMENT_EXCEPTIONS)}: {element} is what the rule gives")
+            wuhang = element
+            stats["wuhang by meaning (reviewed)"] += 1
         elements[wuhang] += 1
+        reading, _ = unihan.reading(zi)
+        py = toneless(reading) if reading else ""
 
         if not (in_gbk(zi) and in_gbk(ft)):
             error(f"{zi} {ft}: not encodable in GBK")
-        rows.append((zi, bh, ft, wuhang))
+        rows.append((zi, bh, ft, wuhang, py))
 
+    for zi in element_exceptions:
+        error(f"{zi} in {os.path.basename(ELEMENT_EXCEPTIONS)} is not a row")
     if not ok:
         return 1
 
     os.makedirs(os.path.dirname(OUT), exist_ok=True)
     with open(OUT, "w", encoding="utf-8", newline="\n") as f:
-        f.write("zi\tbh\tft\twuhang\n")
-        for zi, bh, ft, wuhang in rows:
-            f.write(f"{zi}\t{bh}\t{ft}\t{wuhang}\n")
+        f.write("zi\tbh\tft\twuhang\tpy\n")
+        for zi, bh, ft, wuhang, py in rows:
+            f.write(f"{zi}\t{bh}\t{ft}\t{wuhang}\t{py}\n")
 
     print(f"{os.path.relpath(OUT)}: {len(rows)} rows "
           f"(Unihan {unihan_version}, OpenCC {opencc_version()})")

@@ -1,10 +1,13 @@
 #include "app/AnalysisPage.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include "naming/AssociationFilter.h"
 
 namespace korvani::app {
 
@@ -27,8 +30,21 @@ TFrmNamemain::TFrmNamemain(data::DataStore& store, QWidget* parent) : QDialog(pa
     setAttribute(Qt::WA_DeleteOnClose);
     resize(760, 560);
     auto* layout = new QVBoxLayout(this);
+    m_glosses = new QLabel(this);
+    m_glosses->setObjectName(QStringLiteral("LabelGloss"));
+    m_glosses->setWordWrap(true);
+    m_glosses->hide();
+    layout->addWidget(m_glosses);
     m_form = new CompanyNameForm(store, QString(), QStringLiteral("RzButton1"), QStringLiteral("名称分析"), true,
                                  QPageSize::A4, this);
+    const auto showGlosses = [this, &store](const QString& body) {
+        QStringList lines;
+        for (const std::string& line : naming::BodyGlosses(store, body.trimmed().toStdString()))
+            lines << QString::fromStdString(line);
+        m_glosses->setText(QStringLiteral("字义：") + lines.join(QStringLiteral("；")));
+        m_glosses->setVisible(!lines.isEmpty());
+    };
+    connect(m_form->ShortName(), &QLineEdit::textChanged, this, showGlosses);
     m_form->Fields().sex->setEditable(true);
     m_form->Fields().calendar->setEditable(true);
     layout->addWidget(m_form);

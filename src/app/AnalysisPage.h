@@ -5,6 +5,8 @@
 
 #include "app/CompanyNameForm.h"
 
+class QLabel;
+
 namespace korvani::app {
 
 // The analysis page (名字分析): the company-name report of the representative and the name.
@@ -41,6 +43,7 @@ protected:
 
 private:
     CompanyNameForm* m_form;
+    QLabel* m_glosses; // the meanings of the body's characters, above the report
 };
 
 // The values a candidate carries into the window: the representative's birth input as the naming

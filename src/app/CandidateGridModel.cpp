@@ -3,7 +3,13 @@
 namespace korvani::app {
 
 QVariant CandidateGridModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid())
+    if (!index.isValid())
+        return {};
+    if (role == Qt::ToolTipRole && index.column() == kBodyColumn && m_glosses) {
+        const QString body = Cell(index.row(), index.column());
+        return body.isEmpty() ? QVariant() : QVariant(m_glosses(body));
+    }
+    if (role != Qt::DisplayRole)
         return {};
     return Cell(index.row(), index.column());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <functional>
 #include <vector>
 
 #include "naming/CandidatePage.h"
@@ -13,6 +14,7 @@ class CandidateGridModel : public QAbstractTableModel {
 
 public:
     using QAbstractTableModel::QAbstractTableModel;
+    static constexpr int kBodyColumn = 4; // 单位主体
 
     int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : naming::kPageRows; }
     int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : 9; }
@@ -20,11 +22,14 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     void SetPage(std::vector<naming::GridRow> rows);
+    // What the 单位主体 cell's tooltip says of a body: its characters' meanings.
+    void SetGlosses(std::function<QString(const QString& body)> glosses) { m_glosses = std::move(glosses); }
     // The text of a cell, empty for an empty row.
     QString Cell(int row, int column) const;
 
 private:
     std::vector<naming::GridRow> m_rows;
+    std::function<QString(const QString&)> m_glosses;
 };
 
 } // namespace korvani::app

@@ -1,6 +1,7 @@
 #include "app/NamingPage.h"
 
 #include "base/Text.h"
+#include "naming/AssociationFilter.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -106,6 +107,16 @@ NamingPage::NamingPage(data::DataStore& store, QWidget* parent) : QWidget(parent
     for (int c = 0; c < 9; ++c)
         m_grid->setColumnWidth(c, kColumnWidths[c]);
     layout->addWidget(m_grid, 1);
+    m_note = new QLabel(this);
+    m_note->setObjectName(QStringLiteral("LabelResult"));
+    m_note->setWordWrap(true);
+    layout->addWidget(m_note);
+    m_model->SetGlosses([this](const QString& body) {
+        QStringList lines;
+        for (const std::string& line : naming::BodyGlosses(m_store, body.toStdString()))
+            lines << QString::fromStdString(line);
+        return lines.join(QLatin1Char('\n'));
+    });
 
     connect(m_run, &QPushButton::clicked, this, &NamingPage::RzBitBtn5Click);
     connect(m_more, &QPushButton::clicked, this, &NamingPage::RzBitBtn2Click);
@@ -143,6 +154,7 @@ void NamingPage::RzBitBtn5Click() {
             return;
         }
         m_result = std::move(outcome.result);
+        m_note->setText(QString::fromStdString(m_result->note));
         m_more->setEnabled(naming::HasMorePages(*m_result));
         ShowCandidatePage();
     });

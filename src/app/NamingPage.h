@@ -15,6 +15,8 @@ class QLineEdit;
 class QPushButton;
 class QTableView;
 
+class QLabel;
+
 namespace korvani::app {
 
 // The naming page (公司起名): birth data, affixes, fixed characters and name length; the run, the
@@ -51,6 +53,7 @@ private:
     QPushButton* m_run;
     QPushButton* m_more;
     QTableView* m_grid;
+    QLabel* m_note;
     CandidateGridModel* m_model;
     std::optional<naming::NamingResult> m_result;
     base::RandomSource m_random = base::RandomSource::Fresh();

@@ -1,5 +1,7 @@
 #include "data/Zelmar.h"
 
+#include "base/Text.h"
+
 namespace korvani::data {
 
 std::optional<int> Zelmar::WordStrokes(std::string_view zi) const {
@@ -14,6 +16,24 @@ std::optional<int> Zelmar::WordStrokes(std::string_view zi) const {
 
 std::optional<std::string> Zelmar::WordTraditional(std::string_view zi) const {
     return FirstText("select ft from word where zi = ?", zi);
+}
+
+std::optional<std::string> Zelmar::WordReading(std::string_view zi) const {
+    return FirstText("select py from word where zi = ?", zi);
+}
+
+std::optional<std::string> Zelmar::Gloss(std::string_view zi) const {
+    return FirstText("select gloss from CYZI where zi = ? limit 1", zi);
+}
+
+std::vector<AvoidEntry> Zelmar::AvoidList() const {
+    return Read([](SqliteDatabase& db) {
+        auto& st = db.Prepare("select kind, text, reason from avoid order by rowid");
+        std::vector<AvoidEntry> entries;
+        while (st.Step())
+            entries.push_back({base::TrimCopy(st.Text(0)), base::TrimCopy(st.Text(1)), base::TrimCopy(st.Text(2))});
+        return entries;
+    });
 }
 
 } // namespace korvani::data

@@ -3,10 +3,18 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "data/Repository.h"
 
 namespace korvani::data {
+
+// An entry of the list of what gives a name an unfortunate sense (`avoid`).
+struct AvoidEntry {
+    std::string kind; // char, pair or pinyin
+    std::string text;
+    std::string reason;
+};
 
 // Zelmar.dll: the character table `word`, the name pools `CYZI` and `MZ`, the stroke patterns `gz`.
 class Zelmar : public Repository {
@@ -16,6 +24,15 @@ public:
     // `word`: stroke count and traditional form of one character (the key as given, untrimmed).
     std::optional<int> WordStrokes(std::string_view zi) const;
     std::optional<std::string> WordTraditional(std::string_view zi) const;
+
+    // `word`: the first Mandarin reading of a character without its tone ("" without one).
+    std::optional<std::string> WordReading(std::string_view zi) const;
+
+    // `CYZI`: the gloss of a pool character.
+    std::optional<std::string> Gloss(std::string_view zi) const;
+
+    // `avoid`, in stored order.
+    std::vector<AvoidEntry> AvoidList() const;
 
     // Runs a read over the pools, for the candidate queries of the naming run.
     template <typename Reader>

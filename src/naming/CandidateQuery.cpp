@@ -8,35 +8,49 @@ namespace korvani::naming {
 
 namespace {
 
-using S = Source;
+// Sources of the templates. A free position draws pool characters whose role fits it: the first
+// position of a body takes head characters (宏 华 鼎 恒 ...), the last closing ones (达 通 盛 源 ...),
+// a middle one any. Where two free positions make one word of the body — the two halves of four
+// characters, the first two of three — a good name word fills both (heads first, tails second), so
+// that 宏图兴业 and 华信达 read as names; a free position beside a fixed character of the same word
+// takes the partners that make a good word with it.
+constexpr Source F{SourceKind::Fixed};
+constexpr Source Chars(Role role, int sample) { return {SourceKind::Characters, sample, role}; }
+constexpr Source Words(Place place) { return {SourceKind::Words, 300, Role::Any, place}; }
+constexpr Source PartnerOf(int position, Role fallback, int sample) {
+    return {SourceKind::Partner, sample, fallback, Place::Head, position};
+}
+constexpr Role A = Role::Any;
+constexpr Role First = Role::First;
+constexpr Role Last = Role::Last;
 
 // The 25 templates: name length, fixed positions, the source of each position, the row limit.
 const std::vector<CandidateTemplate> kTemplates = {
-    {2, {false, false}, {S::Sample230, S::Sample230}, 50000},
-    {2, {true, false}, {S::Fixed, S::Pool}, 0},
-    {2, {false, true}, {S::Pool, S::Fixed}, 0},
-    {3, {false, false, false}, {S::Sample50, S::Sample50, S::Sample50}, 50000},
-    {3, {true, false, false}, {S::Fixed, S::Sample200, S::Sample200}, 0},
-    {3, {false, true, false}, {S::Sample200, S::Fixed, S::Sample200}, 0},
-    {3, {false, false, true}, {S::Sample200, S::Sample200, S::Fixed}, 0},
-    {3, {true, true, false}, {S::Fixed, S::Fixed, S::Pool}, 0},
-    {3, {true, false, true}, {S::Fixed, S::Pool, S::Fixed}, 0},
-    {3, {false, true, true}, {S::Pool, S::Fixed, S::Fixed}, 0},
-    {4, {false, false, false, false}, {S::Words300, S::Words300}, 100000},
-    {4, {true, false, false, false}, {S::Fixed, S::Sample50, S::Sample50, S::Sample50}, 100000},
-    {4, {false, true, false, false}, {S::Sample50, S::Fixed, S::Sample50, S::Sample50}, 100000},
-    {4, {false, false, true, false}, {S::Sample50, S::Sample50, S::Fixed, S::Sample50}, 100000},
-    {4, {false, false, false, true}, {S::Sample50, S::Sample50, S::Sample50, S::Fixed}, 100000},
-    {4, {true, true, false, false}, {S::Fixed, S::Fixed, S::Sample300, S::Sample300}, 100000},
-    {4, {true, false, true, false}, {S::Fixed, S::Sample300, S::Fixed, S::Sample300}, 100000},
-    {4, {true, false, false, true}, {S::Fixed, S::Sample300, S::Sample300, S::Fixed}, 100000},
-    {4, {false, true, true, false}, {S::Sample300, S::Fixed, S::Fixed, S::Sample300}, 100000},
-    {4, {false, true, false, true}, {S::Sample300, S::Fixed, S::Sample300, S::Fixed}, 100000},
-    {4, {false, false, true, true}, {S::Sample300, S::Sample300, S::Fixed, S::Fixed}, 100000},
-    {4, {true, true, true, false}, {S::Fixed, S::Fixed, S::Fixed, S::Sample1000}, 100000},
-    {4, {true, true, false, true}, {S::Fixed, S::Fixed, S::Sample1000, S::Fixed}, 100000},
-    {4, {true, false, true, true}, {S::Fixed, S::Sample1000, S::Fixed, S::Fixed}, 100000},
-    {4, {false, true, true, true}, {S::Sample1000, S::Fixed, S::Fixed, S::Fixed}, 100000},
+    {2, {false, false}, {Chars(First, 230), Chars(Last, 230)}, 50000},
+    {2, {true, false}, {F, PartnerOf(0, Last, 0)}, 0},
+    {2, {false, true}, {PartnerOf(1, First, 0), F}, 0},
+    {3, {false, false, false}, {Words(Place::Head), Chars(Last, 230)}, 50000},
+    {3, {true, false, false}, {F, PartnerOf(0, A, 200), Chars(Last, 200)}, 0},
+    {3, {false, true, false}, {PartnerOf(1, First, 200), F, Chars(Last, 200)}, 0},
+    {3, {false, false, true}, {Words(Place::Head), F}, 0},
+    {3, {true, true, false}, {F, F, Chars(Last, 0)}, 0},
+    {3, {true, false, true}, {F, PartnerOf(0, A, 0), F}, 0},
+    {3, {false, true, true}, {PartnerOf(1, First, 0), F, F}, 0},
+    {4, {false, false, false, false}, {Words(Place::Head), Words(Place::Tail)}, 100000},
+    {4, {true, false, false, false}, {F, PartnerOf(0, A, 50), Words(Place::Tail)}, 100000},
+    {4, {false, true, false, false}, {PartnerOf(1, First, 50), F, Words(Place::Tail)}, 100000},
+    {4, {false, false, true, false}, {Words(Place::Head), F, PartnerOf(2, Last, 50)}, 100000},
+    {4, {false, false, false, true}, {Words(Place::Head), PartnerOf(3, A, 50), F}, 100000},
+    {4, {true, true, false, false}, {F, F, Words(Place::Tail)}, 100000},
+    {4, {true, false, true, false}, {F, PartnerOf(0, A, 300), F, PartnerOf(2, Last, 300)}, 100000},
+    {4, {true, false, false, true}, {F, PartnerOf(0, A, 300), PartnerOf(3, A, 300), F}, 100000},
+    {4, {false, true, true, false}, {PartnerOf(1, First, 300), F, F, PartnerOf(2, Last, 300)}, 100000},
+    {4, {false, true, false, true}, {PartnerOf(1, First, 300), F, PartnerOf(3, A, 300), F}, 100000},
+    {4, {false, false, true, true}, {Words(Place::Head), F, F}, 100000},
+    {4, {true, true, true, false}, {F, F, F, PartnerOf(2, Last, 1000)}, 100000},
+    {4, {true, true, false, true}, {F, F, PartnerOf(3, A, 1000), F}, 100000},
+    {4, {true, false, true, true}, {F, PartnerOf(0, A, 1000), F, F}, 100000},
+    {4, {false, true, true, true}, {PartnerOf(1, First, 1000), F, F, F}, 100000},
 };
 
 constexpr const char* kStrokeColumns[] = {"bh11", "bh12", "bh21", "bh22"};
@@ -44,21 +58,23 @@ constexpr const char* kElementParameters[] = {":e1", ":e2", ":e3", ":e4", ":e5"}
 constexpr const char* kFixedParameters[] = {":f1", ":f2", ":f3", ":f4"};
 constexpr const char* kSeedParameters[] = {":s1", ":s2", ":s3", ":s4"};
 
-int SampleSize(Source s) {
-    switch (s) {
-    case S::Sample50:
-        return 50;
-    case S::Sample200:
-        return 200;
-    case S::Sample230:
-        return 230;
-    case S::Sample300:
-        return 300;
-    case S::Sample1000:
-        return 1000;
+std::string RoleCondition(Role role) {
+    switch (role) {
+    case Role::First:
+        return "role in ('first', 'either')";
+    case Role::Last:
+        return "role in ('last', 'either')";
     default:
-        return 0;
+        return "1 = 1";
     }
+}
+
+// Pool characters of a role, all or a sample in the order of the position's seed.
+std::string CharactersBody(Role role, int sample, const char* seed) {
+    std::string body = "select zi, wuhang, ft, bh from CYZI where " + RoleCondition(role);
+    if (sample > 0)
+        body += fmt::format(" order by korvani_shuffle({}, ID) limit {}", seed, sample);
+    return body;
 }
 
 } // namespace
@@ -88,19 +104,37 @@ std::string TemplateSql(const CandidateTemplate& t) {
     for (std::size_t k = 0; k < t.sources.size(); ++k) {
         const std::string p = fmt::format("p{}", k + 1);
         const std::string d = fmt::format("d{}", k + 1);
-        const Source s = t.sources[k];
+        const Source& s = t.sources[k];
         std::string body;
-        if (s == S::Fixed)
+        switch (s.kind) {
+        case SourceKind::Fixed:
             body = fmt::format("select zi, wuhang, ft, bh from word where zi = {} limit 1", kFixedParameters[position]);
-        else if (s == S::Pool)
-            body = "select zi, wuhang, ft, bh from CYZI";
-        else if (s == S::Words300)
-            body = fmt::format("select zi, wuhang, ft, bh, bh1, bh2 from MZ where fs > 89 "
-                               "order by korvani_shuffle({}, ID) limit 300",
-                               kSeedParameters[k]);
-        else
-            body = fmt::format("select zi, wuhang, ft, bh from CYZI order by korvani_shuffle({}, ID) limit {}",
-                               kSeedParameters[k], SampleSize(s));
+            break;
+        case SourceKind::Characters:
+            body = CharactersBody(s.role, s.sample, kSeedParameters[k]);
+            break;
+        case SourceKind::Words:
+            // Every grade A word of the half; the stroke pattern still asks each half's total to be lucky.
+            body = fmt::format("select zi, wuhang, ft, bh, bh1, bh2 from MZ where grade = 'A' and place in ('{}', 'both') "
+                               "order by korvani_shuffle({}, ID) limit {}",
+                               s.place == Place::Head ? "head" : "tail", kSeedParameters[k], s.sample);
+            break;
+        case SourceKind::Partner: {
+            // The word is the fixed character and this one, in body order; without such a word the
+            // position draws from the pool as a free one would.
+            const char* fixed = kFixedParameters[s.partnerOf];
+            const bool fixedFirst = s.partnerOf < position;
+            const std::string words = fmt::format("select substr(zi, {}, 1) from MZ where grade = 'A' and "
+                                                  "substr(zi, {}, 1) = {}",
+                                                  fixedFirst ? 2 : 1, fixedFirst ? 1 : 2, fixed);
+            const std::string wordsExist = fmt::format("select 1 from MZ where grade = 'A' and substr(zi, {}, 1) = {}",
+                                                       fixedFirst ? 1 : 2, fixed);
+            body = fmt::format("select zi, wuhang, ft, bh from word where zi in ({}) union all "
+                               "select * from ({}) where not exists ({})",
+                               words, CharactersBody(s.role, s.sample, kSeedParameters[k]), wordsExist);
+            break;
+        }
+        }
         sources.push_back(fmt::format("{} as materialized ({})", p, body));
         zi.push_back(p + ".zi");
         wuhang.push_back(p + ".wuhang");
@@ -108,7 +142,7 @@ std::string TemplateSql(const CandidateTemplate& t) {
         bh.push_back(p + ".bh");
         from.push_back(p);
         keyFrom.push_back(d);
-        if (s == S::Words300) {
+        if (s.kind == SourceKind::Words) {
             distinct.push_back(fmt::format("{} as (select distinct bh1, bh2 from {})", d, p));
             keyWhere.push_back(fmt::format("c.{} = {}.bh1", kStrokeColumns[position], d));
             keyWhere.push_back(fmt::format("c.{} = {}.bh2", kStrokeColumns[position + 1], d));

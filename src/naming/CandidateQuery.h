@@ -22,15 +22,25 @@ struct CandidateRow {
 };
 
 // Where a position's characters come from.
-enum class Source {
-    Fixed,    // the fixed character's row of `word`
-    Pool,     // the whole pool CYZI
-    Sample50, // 50 pool characters in random order
-    Sample200,
-    Sample230,
-    Sample300,
-    Sample1000,
-    Words300, // 300 name words of MZ scoring above 89, in random order; one word fills two positions
+enum class SourceKind {
+    Fixed,      // the fixed character's row of `word`
+    Characters, // pool characters of a role, all of them or a random sample
+    Words,      // grade A name words of a place (head or tail), a random sample; fills two positions
+    Partner,    // the characters that make a grade A word with a fixed neighbour, else pool characters
+};
+
+// Where in the body a pool character sits well (CYZI.role).
+enum class Role { Any, First, Last };
+
+// Which half of a four-character body a name word fills (MZ.place).
+enum class Place { Head, Tail };
+
+struct Source {
+    SourceKind kind = SourceKind::Fixed;
+    int sample = 0;       // Characters, Words, Partner's fallback: the sample size; 0 takes all
+    Role role = Role::Any; // Characters, Partner's fallback
+    Place place = Place::Head;
+    int partnerOf = 0;    // Partner: the 0-based position of the fixed neighbour it pairs with
 };
 
 struct CandidateTemplate {

@@ -4,6 +4,8 @@
 #include "base/Utf8.h"
 #include "chart/ChartDetails.h"
 #include "chart/FourPillars.h"
+#include "data/Zelmar.h"
+#include "naming/AssociationFilter.h"
 #include "numerology/CharacterLookup.h"
 
 namespace korvani::naming {
@@ -11,6 +13,42 @@ namespace korvani::naming {
 namespace {
 
 constexpr std::array<std::string_view, 5> kElements = {"金", "木", "水", "火", "土"};
+
+std::string Joined(const std::vector<std::string>& parts, std::string_view separator) {
+    std::string text;
+    for (const std::string& part : parts)
+        text += (text.empty() ? "" : std::string(separator)) + part;
+    return text;
+}
+
+// True when a character of the body stands twice and one of the two was drawn, not fixed.
+bool RepeatsADrawnCharacter(std::string_view body, const std::array<bool, 4>& fixed) {
+    const std::vector<std::string> characters = base::SplitCharacters(body);
+    for (std::size_t i = 0; i < characters.size(); ++i)
+        for (std::size_t j = i + 1; j < characters.size(); ++j)
+            if (characters[i] == characters[j] && !(i < 4 && j < 4 && fixed[i] && fixed[j]))
+                return true;
+    return false;
+}
+
+// The line under the grid: how many names were found, or why none was and what to change.
+std::string ResultNote(data::DataStore& store, std::size_t found, const std::array<std::string, 4>& fixed,
+                       const std::vector<std::string>& required) {
+    if (found > 0)
+        return "共找到" + std::to_string(found) + "个候选名称。";
+    std::vector<std::string> fixedCharacters;
+    for (const std::string& c : fixed)
+        if (!c.empty()) {
+            if (base::SplitCharacters(c).size() != 1 || !data::Zelmar(store).WordStrokes(c))
+                return "固定字“" + c + "”不在字库中，请换一个常用汉字再试。";
+            fixedCharacters.push_back(c);
+        }
+    const std::string elements = required.empty() ? std::string() : "补足所缺五行（" + Joined(required, "、") + "）";
+    if (!fixedCharacters.empty())
+        return "固定字“" + Joined(fixedCharacters, "”“") + "”搭配不出" + elements +
+               "且笔画吉利的名字，请换一个固定字，或不固定字再试。";
+    return "没有找到" + elements + "且笔画吉利的名字，请换一种名字长度再试。";
+}
 
 } // namespace
 
@@ -26,6 +64,16 @@ std::variant<std::string, base::ValidationMessage> ComputeMissingElements(data::
         if (present.find(element) == std::string::npos)
             missing += element;
     return missing;
+}
+
+std::vector<CandidateRow> KeepCandidates(AssociationFilter& filter, std::vector<CandidateRow> rows,
+                                         const std::array<bool, 4>& fixed, std::string_view prefix,
+                                         std::string_view suffix) {
+    std::vector<CandidateRow> kept;
+    for (CandidateRow& row : rows)
+        if (!RepeatsADrawnCharacter(row.zi, fixed) && !filter.Reason(row.zi, prefix, suffix))
+            kept.push_back(std::move(row));
+    return kept;
 }
 
 NamingOutcome RunNaming(data::DataStore& store, const NamingRequest& request, base::RandomSource& random) {
@@ -77,7 +125,11 @@ NamingOutcome RunNaming(data::DataStore& store, const NamingRequest& request, ba
                                                     "四字名不能同时固定四个字！"};
         return {ValidationMessage{kAllFixed[n - 2]}, "信息提示", std::nullopt};
     }
-    result.rows = RunTemplate(store, *t, fixedCharacters, state.requiredElements, random);
+    std::vector<CandidateRow> rows = RunTemplate(store, *t, fixedCharacters, state.requiredElements, random);
+
+    AssociationFilter filter(store);
+    result.rows = KeepCandidates(filter, std::move(rows), fixedPositions, prefix, suffix);
+    result.note = ResultNote(store, result.rows.size(), fixedCharacters, state.requiredElements);
     return {std::nullopt, "", std::move(result)};
 }
 

@@ -9,6 +9,7 @@
 #include "chart/BirthInput.h"
 #include "base/ReportTypes.h"
 #include "data/DataStore.h"
+#include "naming/AssociationFilter.h"
 #include "naming/CandidateQuery.h"
 
 namespace korvani::naming {
@@ -35,6 +36,7 @@ struct NamingState {
 struct NamingResult {
     NamingState state;
     std::vector<CandidateRow> rows;
+    std::string note; // the line under the grid: how many were found, or why none was
 };
 
 // A run's outcome: the input check's message (`caption` "提示" for the information box, "信息提示"
@@ -49,6 +51,13 @@ struct NamingOutcome {
 // The birth must pass ResolveBirth; its messages come back as the outcome's message.
 std::variant<std::string, base::ValidationMessage> ComputeMissingElements(data::DataStore& store,
                                                                            const chart::BirthInput& birth);
+
+// The candidates a run shows: bodies whose reading, alone or joined to the prefix and suffix, gives
+// an unfortunate sense never reach the grid, nor bodies in which a drawn character repeats another
+// (金海海顺); a character the user fixed twice stays.
+std::vector<CandidateRow> KeepCandidates(AssociationFilter& filter, std::vector<CandidateRow> rows,
+                                         const std::array<bool, 4>& fixed, std::string_view prefix,
+                                         std::string_view suffix);
 
 // One naming run: checks the inputs in order, computes the missing elements and the affixes'
 // strokes and traditional forms, and runs the template of the length and fixed positions.

@@ -53,9 +53,12 @@ TEST_F(ZelmarTables, WordHoldsEveryGbkIdeographWithSoundValues) {
     }
 }
 
-TEST_F(ZelmarTables, PoolCharactersCarryTheirCharacterTableValues) {
-    auto& st = Db().Prepare("select ID, zi, wuhang, ft, bh from CYZI");
+// The business-name pool: each character with its values from `word`, a role and a gloss; every
+// element is well supplied at the head and at the end of a body, so the element filter fills pages.
+TEST_F(ZelmarTables, PoolCharactersCarryTheirValuesRolesAndGlosses) {
+    auto& st = Db().Prepare("select ID, zi, wuhang, ft, bh, role, gloss from CYZI");
     std::set<std::string> seen;
+    std::map<std::string, int> heads, ends;
     while (st.Step()) {
         const std::string zi = st.Text(1);
         ASSERT_TRUE(m_word.count(zi)) << zi;
@@ -64,26 +67,31 @@ TEST_F(ZelmarTables, PoolCharactersCarryTheirCharacterTableValues) {
         EXPECT_EQ(st.Text(3), w.ft) << zi;
         EXPECT_EQ(st.Int(4), w.bh) << zi;
         EXPECT_TRUE(seen.insert(zi).second) << zi;
+        const std::string role = st.Text(5);
+        EXPECT_TRUE(role == "first" || role == "last" || role == "either") << zi;
+        heads[w.wuhang] += role != "last";
+        ends[w.wuhang] += role != "first";
+        const std::size_t gloss = korvani::base::CharacterCount(st.Text(6));
+        EXPECT_GE(gloss, 2u) << zi;
+        EXPECT_LE(gloss, 16u) << zi;
     }
-    EXPECT_GE(seen.size(), 2500u);
-    EXPECT_LE(seen.size(), 3500u);
+    EXPECT_GE(seen.size(), 300u);
+    EXPECT_LE(seen.size(), 1000u);
+    for (const std::string& element : kElements) {
+        EXPECT_GE(heads[element], 30) << element;
+        EXPECT_GE(ends[element], 30) << element;
+    }
 }
 
-TEST_F(ZelmarTables, NameWordsAreMadeOfPoolCharactersAndScoredByTheRule) {
-    std::set<std::string> pool;
-    {
-        auto& st = Db().Prepare("select zi from CYZI");
-        while (st.Step())
-            pool.insert(st.Text(0));
-    }
-    auto& st = Db().Prepare("select zi, wuhang, ft, bh, bh1, bh2, fs from MZ");
+TEST_F(ZelmarTables, NameWordsCarryTheirValuesGradeAndPlace) {
+    auto& st = Db().Prepare("select zi, wuhang, ft, bh, bh1, bh2, fs, grade, place from MZ");
     int words = 0;
-    int best = 0;
+    std::map<std::string, int> places;
     while (st.Step()) {
         ++words;
         const auto characters = korvani::base::SplitCharacters(st.Text(0));
         ASSERT_EQ(characters.size(), 2u) << st.Text(0);
-        ASSERT_TRUE(pool.count(characters[0]) && pool.count(characters[1])) << st.Text(0);
+        ASSERT_TRUE(m_word.count(characters[0]) && m_word.count(characters[1])) << st.Text(0);
         const WordRow& a = m_word[characters[0]];
         const WordRow& b = m_word[characters[1]];
         EXPECT_EQ(st.Text(1), a.wuhang + b.wuhang);
@@ -91,15 +99,20 @@ TEST_F(ZelmarTables, NameWordsAreMadeOfPoolCharactersAndScoredByTheRule) {
         EXPECT_EQ(st.Int(3), a.bh + b.bh);
         EXPECT_EQ(st.Int(4), a.bh);
         EXPECT_EQ(st.Int(5), b.bh);
-        const int fs = static_cast<int>(st.Int(6));
-        EXPECT_TRUE(fs == korvani::refdata::WordScore(a.bh, b.bh, korvani::refdata::WordGrade::A) ||
-                    fs == korvani::refdata::WordScore(a.bh, b.bh, korvani::refdata::WordGrade::B))
+        const bool gradeA = st.Text(7) == "A";
+        EXPECT_EQ(st.Int(6), korvani::refdata::WordScore(a.bh, b.bh,
+                                                          gradeA ? korvani::refdata::WordGrade::A
+                                                                 : korvani::refdata::WordGrade::B))
             << st.Text(0);
-        best += fs > 89;
+        const std::string place = st.Text(8);
+        EXPECT_EQ(gradeA, place == "head" || place == "tail" || place == "both") << st.Text(0);
+        // Only grade A words with a lucky total score above 89, the four-character draws' bar.
+        if (st.Int(6) > 89)
+            ++places[place];
     }
     EXPECT_GE(words, 3000);
-    // The four-character name without fixed characters draws only words above 89.
-    EXPECT_GE(best, 1000);
+    EXPECT_GE(places["head"] + places["both"], 50);
+    EXPECT_GE(places["tail"] + places["both"], 50);
 }
 
 // Every pattern the rule lists is in the table with its score, and nothing else is; the stroke

@@ -7,6 +7,7 @@
 #include "base/Errors.h"
 #include "base/Utf8.h"
 #include "support/TestDataDir.h"
+#include "naming/AssociationFilter.h"
 #include "naming/CandidatePage.h"
 
 using namespace korvani::naming;
@@ -85,18 +86,89 @@ TEST_F(NamingTest, EveryTemplateHonoursItsRules) {
     }
 }
 
-TEST_F(NamingTest, FourCharactersWithoutFixedOnesAreTwoBestWords) {
+// Four free characters are a head word and a tail word, both of grade A.
+TEST_F(NamingTest, FourCharactersWithoutFixedOnesAreAHeadWordAndATailWord) {
     RandomSource random(7);
     const NamingOutcome outcome = RunNaming(m_store, {Birth(), "", "", 4, {}}, random);
     ASSERT_TRUE(outcome.result);
     ASSERT_FALSE(outcome.result->rows.empty());
-    auto& words = m_store.Connection(korvani::data::DataFileId::Zelmar).Prepare("select zi from MZ where fs > 89");
-    std::set<std::string> best;
-    while (words.Step())
-        best.insert(words.Text(0));
+    auto& words =
+        m_store.Connection(korvani::data::DataFileId::Zelmar).Prepare("select zi, place from MZ where grade = 'A'");
+    std::set<std::string> heads, tails;
+    while (words.Step()) {
+        if (words.Text(1) != "tail")
+            heads.insert(words.Text(0));
+        if (words.Text(1) != "head")
+            tails.insert(words.Text(0));
+    }
     for (const CandidateRow& row : outcome.result->rows) {
-        EXPECT_TRUE(best.count(row.zi.substr(0, 6))) << row.zi;
-        EXPECT_TRUE(best.count(row.zi.substr(6))) << row.zi;
+        const auto c = korvani::base::SplitCharacters(row.zi);
+        EXPECT_TRUE(heads.count(c[0] + c[1])) << row.zi;
+        EXPECT_TRUE(tails.count(c[2] + c[3])) << row.zi;
+    }
+}
+
+// A drawn character sits where its role fits: the first of two is a head character, the last of a
+// body a closing one; three free characters are a head word and a closing character; no drawn
+// character repeats another.
+TEST_F(NamingTest, DrawnCharactersSitWhereTheirRoleFits) {
+    std::map<std::string, std::string> roles;
+    auto& pool = m_store.Connection(korvani::data::DataFileId::Zelmar).Prepare("select zi, role from CYZI");
+    while (pool.Step())
+        roles[pool.Text(0)] = pool.Text(1);
+    std::set<std::string> heads;
+    auto& words = m_store.Connection(korvani::data::DataFileId::Zelmar)
+                      .Prepare("select zi from MZ where grade = 'A' and place in ('head', 'both')");
+    while (words.Step())
+        heads.insert(words.Text(0));
+    RandomSource random(5);
+    for (int length : {2, 3}) {
+        const NamingOutcome outcome = RunNaming(m_store, {Birth(), "", "", length, {}}, random);
+        ASSERT_TRUE(outcome.result);
+        ASSERT_FALSE(outcome.result->rows.empty()) << length;
+        for (const CandidateRow& row : outcome.result->rows) {
+            const auto c = korvani::base::SplitCharacters(row.zi);
+            if (length == 2)
+                EXPECT_NE(roles.at(c.front()), "last") << row.zi;
+            else
+                EXPECT_TRUE(heads.count(c[0] + c[1])) << row.zi;
+            EXPECT_NE(roles.at(c.back()), "first") << row.zi;
+            EXPECT_EQ(std::set<std::string>(c.begin(), c.end()).size(), c.size()) << row.zi;
+        }
+    }
+}
+
+// A fixed character's partner makes a grade A word with it where the word list has such words.
+TEST_F(NamingTest, AFixedCharactersPartnerMakesAGoodWordWithIt) {
+    auto& words = m_store.Connection(korvani::data::DataFileId::Zelmar)
+                      .Prepare("select zi from MZ where grade = 'A' and substr(zi, 1, 1) = '华'");
+    std::set<std::string> good;
+    while (words.Step())
+        good.insert(words.Text(0));
+    ASSERT_FALSE(good.empty());
+    RandomSource random(3);
+    const NamingOutcome outcome = RunNaming(m_store, {Birth(), "", "", 2, {"华"}}, random);
+    ASSERT_TRUE(outcome.result);
+    for (const CandidateRow& row : outcome.result->rows)
+        EXPECT_TRUE(good.count(row.zi)) << row.zi;
+}
+
+// Every set of missing elements, at every length, with nothing fixed, fills at least a page.
+TEST_F(NamingTest, EveryMissingElementSetFillsAPageAtEveryLength) {
+    static constexpr const char* kOrder[] = {"金", "木", "水", "火", "土"};
+    AssociationFilter filter(m_store);
+    RandomSource random(99);
+    for (int length : {2, 3, 4}) {
+        const auto t = TemplateFor(length, {false, false, false, false});
+        ASSERT_TRUE(t);
+        for (int set = 0; set < 32; ++set) {
+            std::vector<std::string> required;
+            for (int e = 0; e < 5; ++e)
+                if (set & (1 << e) && static_cast<int>(required.size()) < length)
+                    required.push_back(kOrder[e]);
+            const auto rows = KeepCandidates(filter, RunTemplate(m_store, *t, {}, required, random), t->fixed, "", "");
+            EXPECT_GE(rows.size(), 100u) << "length " << length << ", elements set " << set;
+        }
     }
 }
 
