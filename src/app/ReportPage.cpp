@@ -1,5 +1,6 @@
 #include "app/ReportPage.h"
 
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -25,17 +26,26 @@ ReportPage::ReportPage(const Names& names, bool editableMemo, QPageSize::PageSiz
     };
     QPushButton* run = button(names.run, names.runText);
     QPushButton* print = button(names.print, QStringLiteral("打印"));
-    QPushButton* save = button(names.save, QStringLiteral("保存"));
+    QPushButton* save = names.save.isEmpty() ? nullptr : button(names.save, QStringLiteral("保存"));
     layout->addLayout(m_buttons);
 
+    m_memoRow = new QHBoxLayout;
     m_memo = new QPlainTextEdit(this);
     m_memo->setObjectName(names.memo);
     m_memo->setReadOnly(!editableMemo);
-    layout->addWidget(m_memo, 1);
+    if (names.memoGroup.isEmpty()) {
+        m_memoRow->addWidget(m_memo);
+    } else {
+        auto* box = new QGroupBox(names.memoGroup, this);
+        (new QVBoxLayout(box))->addWidget(m_memo);
+        m_memoRow->addWidget(box);
+    }
+    layout->addLayout(m_memoRow, 1);
 
     connect(run, &QPushButton::clicked, this, &ReportPage::Run);
     connect(print, &QPushButton::clicked, this, [this, paper] { PrintReport(this, m_memo, paper); });
-    connect(save, &QPushButton::clicked, this, [this] { SaveReport(this, m_memo, m_saveName()); });
+    if (save)
+        connect(save, &QPushButton::clicked, this, [this] { SaveReport(this, m_memo, m_saveName()); });
 }
 
 void ReportPage::SetReport(std::function<base::ReportOutcome()> make) { m_make = std::move(make); }

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QStackedWidget>
+#include <QToolButton>
 
 #include "app/AnalysisPage.h"
 #include "app/ChartPage.h"
@@ -63,9 +64,13 @@ int RenderScreenshots(const QString& directory) {
     window.Pages()->setCurrentWidget(chart);
     written += Save(&window, dir, QStringLiteral("chart"));
 
-    const char* const others[] = {"almanac", "dreams", "about", "tools"};
-    for (int i = 0; i < 4; ++i) {
-        window.Pages()->setCurrentIndex(3 + i);
+    // The almanac as the tool button shows it: today's entry.
+    window.findChild<QToolButton*>(QStringLiteral("RzToolButton5"))->click();
+    written += Save(&window, dir, QStringLiteral("almanac"));
+
+    const char* const others[] = {"dreams", "about", "tools"};
+    for (int i = 0; i < 3; ++i) {
+        window.Pages()->setCurrentIndex(4 + i);
         written += Save(&window, dir, QString::fromUtf8(others[i]));
     }
 

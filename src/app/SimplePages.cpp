@@ -1,9 +1,6 @@
 #include "app/SimplePages.h"
 
-#include <QComboBox>
-#include <QDate>
 #include <QDesktopServices>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,13 +17,6 @@ namespace korvani::app {
 
 namespace {
 
-QStringList TwoDigits(int first, int last) {
-    QStringList list;
-    for (int i = first; i <= last; ++i)
-        list << QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
-    return list;
-}
-
 QPlainTextEdit* ReadOnlyMemo(const QString& name, const QString& text, QWidget* parent) {
     auto* memo = new QPlainTextEdit(text, parent);
     memo->setObjectName(name);
@@ -35,48 +25,6 @@ QPlainTextEdit* ReadOnlyMemo(const QString& name, const QString& text, QWidget* 
 }
 
 } // namespace
-
-AlmanacPageParts CreateAlmanacPage(QWidget* parent) {
-    auto* page = new QWidget(parent);
-    page->setObjectName(QStringLiteral("TabSheet5"));
-    auto* layout = new QVBoxLayout(page);
-    auto* row = new QHBoxLayout;
-    const QDate today = QDate::currentDate();
-    QStringList years;
-    for (int y = 1901; y <= 2100; ++y)
-        years << QString::number(y);
-    const auto combo = [&](const char* name, const QStringList& items, const QString& current, const char* label) {
-        auto* c = new QComboBox(page);
-        c->setObjectName(QString::fromUtf8(name));
-        c->addItems(items);
-        c->setCurrentText(current);
-        row->addWidget(c);
-        row->addWidget(new QLabel(QString::fromUtf8(label), page));
-    };
-    combo("SlYear", years, today.toString(QStringLiteral("yyyy")), "年");
-    combo("SlMonth", TwoDigits(1, 12), today.toString(QStringLiteral("MM")), "月");
-    combo("Slday", TwoDigits(1, 31), today.toString(QStringLiteral("dd")), "日");
-    auto* show = new QPushButton(QStringLiteral("查看"), page);
-    show->setObjectName(QStringLiteral("BtnHuangli"));
-    auto* print = new QPushButton(QStringLiteral("打印"), page);
-    print->setObjectName(QStringLiteral("RzBitBtn13"));
-    row->addWidget(show);
-    row->addWidget(print);
-    row->addStretch();
-    layout->addLayout(row);
-    auto* memos = new QHBoxLayout;
-    memos->addWidget(ReadOnlyMemo(QStringLiteral("MemoHuangli"), QString(), page), 3);
-    memos->addWidget(
-        ReadOnlyMemo(QStringLiteral("MemoGlossary"),
-                     QStringLiteral("岁次：当日所在的年、月、日干支。\n胎神：传说中胎神当日所在的方位。\n"
-                                    "五行：当日干支的纳音五行。\n冲：当日所冲的生肖与煞方。\n"
-                                    "彭祖百忌：按日干日支的传统禁忌。\n吉神宜趋、凶神宜忌：当日的吉神与凶煞。\n"
-                                    "宜、忌：传统上当日适合与不适合做的事。"),
-                     page),
-        2);
-    layout->addLayout(memos, 1);
-    return {page, show};
-}
 
 QWidget* CreateDreamPage(QWidget* parent) {
     auto* page = new QWidget(parent);

@@ -3,19 +3,11 @@
 #include <QDialog>
 #include <QWidget>
 
-// The pages whose contents come later (almanac, dreams) and the fixed pages (about, tools), with
-// the controls their windows name, and the naming-service window.
-class QPushButton;
+// The page whose contents come later (dreams) and the fixed pages (about, tools), with the controls
+// their windows name, and the naming-service window.
 
 namespace korvani::app {
 
-// 本日黄历: the date selectors SlYear, SlMonth, Slday (today), BtnHuangli 查看, MemoHuangli, a glossary.
-// The almanac page and its 查看 button, which the main window's almanac tool button presses.
-struct AlmanacPageParts {
-    QWidget* page;
-    QPushButton* look;
-};
-AlmanacPageParts CreateAlmanacPage(QWidget* parent);
 // 解梦大全: the category tree TreeView and the text memo MemoJiemeng.
 QWidget* CreateDreamPage(QWidget* parent);
 // 其他功能: a read-only memo about the program.

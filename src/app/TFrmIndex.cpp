@@ -15,6 +15,7 @@
 #include <QUrl>
 #include <QWindow>
 
+#include "app/AlmanacPage.h"
 #include "app/AnalysisPage.h"
 #include "app/Application.h"
 #include "app/Artwork.h"
@@ -121,8 +122,8 @@ TFrmIndex::TFrmIndex(const std::string& dataDirectory, QWidget* parent)
     m_pages->addWidget(m_naming);
     m_pages->addWidget(m_analysis);
     m_pages->addWidget(m_chart);
-    const AlmanacPageParts almanacPage = CreateAlmanacPage(m_pages);
-    m_pages->addWidget(almanacPage.page);
+    m_almanac = new AlmanacPage(*m_store, m_pages);
+    m_pages->addWidget(m_almanac);
     m_pages->addWidget(CreateDreamPage(m_pages));
     m_pages->addWidget(CreateAboutPage(m_pages));
     m_pages->addWidget(CreateToolsPage(m_pages));
@@ -132,9 +133,10 @@ TFrmIndex::TFrmIndex(const std::string& dataDirectory, QWidget* parent)
     connect(naming, &QToolButton::clicked, this, show(NamingIndex));
     connect(analysis, &QToolButton::clicked, this, show(AnalysisIndex));
     connect(chart, &QToolButton::clicked, this, show(ChartIndex));
-    connect(almanac, &QToolButton::clicked, this, [this, look = almanacPage.look] {
+    // 本日黄道吉日 shows the almanac of the day in the page's boxes at once (today's, after start).
+    connect(almanac, &QToolButton::clicked, this, [this] {
         m_pages->setCurrentIndex(AlmanacIndex);
-        look->click();
+        m_almanac->BtnHuangliClick();
     });
     connect(dreams, &QToolButton::clicked, this, show(DreamIndex));
     connect(tools, &QToolButton::clicked, this, show(ToolsIndex));

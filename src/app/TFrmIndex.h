@@ -4,13 +4,13 @@
 #include <memory>
 
 #include "data/DataStore.h"
-#include "data/DataStore.h"
 
 class QStackedWidget;
 class QToolButton;
 
 namespace korvani::app {
 
+class AlmanacPage;
 class AnalysisPage;
 class ChartPage;
 class NamingPage;
@@ -33,6 +33,7 @@ public:
     NamingPage* Naming() const { return m_naming; }
     AnalysisPage* Analysis() const { return m_analysis; }
     ChartPage* Chart() const { return m_chart; }
+    AlmanacPage* Almanac() const { return m_almanac; }
 
     // The close button: closes the data connections, deletes the lock files beside the data files
     // and ends the program.
@@ -53,6 +54,7 @@ private:
     NamingPage* m_naming;
     AnalysisPage* m_analysis;
     ChartPage* m_chart;
+    AlmanacPage* m_almanac;
 };
 
 } // namespace korvani::app

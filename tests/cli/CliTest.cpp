@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "cli/Cli.h"
+#include "support/GoldenFile.h"
 #include "support/TestDataDir.h"
 
 using korvani::cli::RunCli;
@@ -179,6 +180,28 @@ TEST(Cli, NameCommand) {
     EXPECT_EQ(RunInProcess({"name", "--surname", "张", "--length", "5"}).status, 2);
     EXPECT_EQ(RunInProcess({"name", "--length", "2"}).err, "姓不能为空!\n");
     EXPECT_EQ(RunInProcess({"bonus", "-"}, "81\n80\n6\nx\n").out, "4\n2\n3\n\n");
+}
+
+// The memo lines of each day, as the almanac page shows them; nothing for a day without a row.
+TEST(Cli, AlmanacPrintsTheMemoOfEachDay) {
+    const std::string memo = korvani::testing::GoldenFile("almanac/2024-02-10.txt");
+    ASSERT_EQ(std::count(memo.begin(), memo.end(), '\n'), 19);
+    const CliRun run = RunInProcess({"almanac", "2024-02-10", "1900-12-31", "2024-02-10"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, memo + memo);
+    EXPECT_EQ(RunInProcess({"almanac", "2010-2-3"}).out, korvani::testing::GoldenFile("almanac/2010-2-3.txt"));
+
+    // A bad date refuses the whole command with the page's message.
+    const CliRun bad = RunInProcess({"almanac", "2024-02-10", "2010-02-30"});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_EQ(bad.err, "'2010-02-30': 请选择有效的日期!\n");
+
+    // A batch: the memo of each line, an empty line for a day without a row and for a bad date.
+    const CliRun batch = RunInProcess({"almanac", "-"}, "2024-02-10\n2101-01-01\n2024-2-30\n2024-02-10\n");
+    EXPECT_EQ(batch.status, 2);
+    EXPECT_EQ(batch.out, memo + "\n\n" + memo);
+    EXPECT_EQ(batch.err, "'2024-2-30': 请选择有效的日期!\n");
 }
 
 TEST(Cli, ChartWithoutTheBoneWeightFileExitsOne) {

@@ -114,9 +114,25 @@ TEST_F(RepositoriesTest, HostileKeysFindNothingAndBreakNothing) {
     EXPECT_EQ(m_tgcode.Nayin("甲子"), "海中金");
 }
 
-TEST_F(RepositoriesTest, EmptyTablesAnswerEmpty) {
-    EXPECT_FALSE(m_orvBirth.AlmanacDay({2024, 2, 10}).has_value());
-    EXPECT_TRUE(m_dream.DreamCategories().empty());
+TEST_F(RepositoriesTest, EmptyTablesAnswerEmpty) { EXPECT_TRUE(m_dream.DreamCategories().empty()); }
+
+// A day of the almanac, every column read; a day outside its span has no row.
+TEST_F(RepositoriesTest, AlmanacDayReadsEveryColumn) {
+    const std::optional<AlmanacRow> row = m_orvBirth.AlmanacDay({2024, 2, 10});
+    ASSERT_TRUE(row.has_value());
+    EXPECT_EQ(row->gn, "2024-02-10");
+    EXPECT_EQ(row->nn, "农历正月初一 星期六 值神金匮(黄道) 满日 氐宿(凶)");
+    EXPECT_EQ(row->suici, "甲辰年 丙寅月 甲辰日");
+    EXPECT_EQ(row->tszf, "占门栖 房内东");
+    EXPECT_EQ(row->wuhang, "覆灯火");
+    EXPECT_EQ(row->cong, "(戊戌)狗 煞南");
+    EXPECT_EQ(row->pzbj, "甲不开仓财物耗散 辰不哭泣必主重丧");
+    EXPECT_EQ(row->jsyq, "守日 天巫 福德 六仪 金堂 金匮");
+    EXPECT_EQ(row->yi, "嫁娶 开光 求嗣 会亲友 安床 牧养 塑绘 针灸");
+    EXPECT_EQ(row->xsyq, "厌对 招摇 九空 九坎 九焦 复日");
+    EXPECT_EQ(row->ji, "入宅 移徙 出火 分居 安香 作灶 开市 交易 立券 安葬 动土 伐木");
+    EXPECT_FALSE(m_orvBirth.AlmanacDay({1900, 12, 31}).has_value());
+    EXPECT_FALSE(m_orvBirth.AlmanacDay({2101, 1, 1}).has_value());
 }
 
 // The repositories always report an unreadable file, naming it; the one-shot lookups keep the

@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -12,6 +14,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "almanac/AlmanacGlossary.h"
+#include "app/AlmanacPage.h"
 #include "app/AnalysisPage.h"
 #include "app/Application.h"
 #include "app/ChartPage.h"
@@ -188,6 +192,115 @@ private slots:
         QCOMPARE(m_messages.back().title, QStringLiteral("错误"));
         QCOMPARE(m_messages.back().text, QStringLiteral("'1985-6-31' is not a valid date"));
         QVERIFY(Find<QPlainTextEdit>(chart, "Memo1")->toPlainText().isEmpty());
+    }
+
+    // 本日黄道吉日 shows the almanac page and today's entry at once; the boxes start at today.
+    void almanacToolButtonShowsTodaysEntryAtOnce() {
+        TFrmIndex window(KORVANI_BIN_DIR);
+        AlmanacPage* page = window.Almanac();
+        const QDate today = QDate::currentDate();
+        QCOMPARE(Find<QComboBox>(page, "SlYear")->currentText(), today.toString(QStringLiteral("yyyy")));
+        QCOMPARE(Find<QComboBox>(page, "SlMonth")->currentText(), today.toString(QStringLiteral("MM")));
+        QCOMPARE(Find<QComboBox>(page, "Slday")->currentText(), today.toString(QStringLiteral("dd")));
+        auto* memo = Find<QPlainTextEdit>(page, "MemoHuangli");
+        QVERIFY(memo->toPlainText().isEmpty());
+
+        Find<QToolButton>(&window, "RzToolButton5")->click();
+        QCOMPARE(window.Pages()->currentWidget(), page);
+        QVERIFY(m_messages.empty());
+        const QStringList lines = ReportLines(memo);
+        QCOMPARE(lines.size(), 19);
+        QVERIFY(lines[0].startsWith(QStringLiteral("当日统览:") + today.toString(QStringLiteral("yyyy-MM-dd")) +
+                                    QStringLiteral("  农历")));
+        QCOMPARE(lines[18].left(2), QStringLiteral("忌:"));
+        auto* overview = Find<QLabel>(page, "Label61");
+        QVERIFY(overview->isHidden());
+        QCOMPARE(QStringLiteral("当日统览:") + overview->text(), lines[0]);
+    }
+
+    void almanacPageChecksTheDateAndKeepsItsLastEntry() {
+        TFrmIndex window(KORVANI_BIN_DIR);
+        AlmanacPage* page = window.Almanac();
+        auto* year = Find<QComboBox>(page, "SlYear");
+        auto* month = Find<QComboBox>(page, "SlMonth");
+        auto* day = Find<QComboBox>(page, "Slday");
+        QVERIFY(year->isEditable() && month->isEditable() && day->isEditable());
+        QCOMPARE(year->count(), 200);
+        QCOMPARE(year->itemText(0), QStringLiteral("1901"));
+        QCOMPARE(year->itemText(199), QStringLiteral("2100"));
+        QCOMPARE(month->itemText(0), QStringLiteral("01"));
+        QCOMPARE(month->count(), 12);
+        QCOMPARE(day->itemText(30), QStringLiteral("31"));
+        auto* memo = Find<QPlainTextEdit>(page, "MemoHuangli");
+        auto* overview = Find<QLabel>(page, "Label61");
+        auto* look = Find<QPushButton>(page, "BtnHuangli");
+        QCOMPARE(look->text(), QStringLiteral("查看"));
+
+        // Typed without leading zeros: the date stays as typed on the overview line.
+        year->setCurrentText(QStringLiteral("2010"));
+        month->setCurrentText(QStringLiteral("2"));
+        day->setCurrentText(QStringLiteral("3"));
+        look->click();
+        QVERIFY(m_messages.empty());
+        const QString entry = memo->toPlainText();
+        QVERIFY(entry.startsWith(QStringLiteral("当日统览:2010-2-3  农历腊月二十 星期三 ")));
+        QVERIFY(overview->text().startsWith(QStringLiteral("2010-2-3  ")));
+        const QString overviewText = overview->text();
+
+        // Each refused input shows its message and changes nothing.
+        const auto refused = [&](const char* y, const char* m, const char* d, const QString& message) {
+            year->setCurrentText(QString::fromUtf8(y));
+            month->setCurrentText(QString::fromUtf8(m));
+            day->setCurrentText(QString::fromUtf8(d));
+            m_messages.clear();
+            look->click();
+            QCOMPARE(m_messages.size(), size_t(1));
+            QCOMPARE(m_messages[0].title, QStringLiteral("提示"));
+            QCOMPARE(m_messages[0].text, message);
+            QCOMPARE(memo->toPlainText(), entry);
+            QCOMPARE(overview->text(), overviewText);
+        };
+        refused("2010", "02", "30", QStringLiteral("请选择有效的日期!"));
+        refused("2010", "二", "3", QStringLiteral("请选择有效的日期!"));
+        refused(" ", "02", "03", QStringLiteral("请选择年!"));
+        refused("2010", "", "03", QStringLiteral("请选择月!"));
+        refused("2010", "02", "", QStringLiteral("请选择日!"));
+
+        // A day the almanac has no row for leaves the last entry, silently.
+        year->setCurrentText(QStringLiteral("1900"));
+        month->setCurrentText(QStringLiteral("12"));
+        day->setCurrentText(QStringLiteral("31"));
+        m_messages.clear();
+        page->BtnHuangliClick();
+        QVERIFY(m_messages.empty());
+        QCOMPARE(memo->toPlainText(), entry);
+        QCOMPARE(overview->text(), overviewText);
+
+        // The glossary, and no save button on this page.
+        QStringList glossary;
+        for (const std::string& line : korvani::almanac::AlmanacGlossaryLines())
+            glossary << QString::fromStdString(line);
+        QCOMPARE(ReportLines(Find<QPlainTextEdit>(page, "Memo3")), glossary);
+        QCOMPARE(glossary.size(), 34);
+        for (QPushButton* b : page->findChildren<QPushButton*>())
+            QVERIFY(b->text() != QStringLiteral("保存"));
+    }
+
+    // 打印 on an empty result memo does nothing: no print dialog opens.
+    void almanacPrintOfAnEmptyMemoDoesNothing() {
+        TFrmIndex window(KORVANI_BIN_DIR);
+        window.show();
+        bool dialogShown = false;
+        QTimer::singleShot(0, this, [&] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                dialogShown = true;
+                dialog->close();
+            }
+        });
+        Find<QPushButton>(window.Almanac(), "RzBitBtn13")->click();
+        QApplication::processEvents();
+        QVERIFY(!dialogShown);
+        QVERIFY(m_messages.empty());
     }
 
     void saveWritesGbkWithCrLf() {
