@@ -73,12 +73,12 @@ TEST(Cli, CharacterAndNumberLookups) {
     const CliRun bad = RunInProcess({"verdict", "12a"});
     EXPECT_EQ(bad.status, 2);
     EXPECT_EQ(bad.out, "");
-    EXPECT_EQ(bad.err, "'12a' is not a valid integer value\n");
-    EXPECT_EQ(RunInProcess({"meaning", "x"}).err, "'x' is not a valid integer value\n");
+    EXPECT_EQ(bad.err, "'12a' 不是有效的整数\n");
+    EXPECT_EQ(RunInProcess({"meaning", "x"}).err, "'x' 不是有效的整数\n");
 
     const CliRun batch = RunInProcess({"verdict", "-"}, "80\n12a\n-81\n");
     EXPECT_EQ(batch.status, 2);
-    EXPECT_EQ(batch.err, "'12a' is not a valid integer value\n");
+    EXPECT_EQ(batch.err, "'12a' 不是有效的整数\n");
     EXPECT_EQ(std::count(batch.out.begin(), batch.out.end(), '\n'), 3);
 }
 
@@ -107,9 +107,9 @@ TEST(Cli, CalendarBadInputExitsTwoWithTheSystemsMessage) {
         {{"solar", "2023", "13", "1"}, "'2023 13 1': 农历日期不存在!\n"},
         {{"solar", "2022", "2", "1", "--leap"}, "'2022 2 1 --leap': 农历日期不存在!\n"},
         {{"solar", "1900", "1", "1"}, "'1900 1 1': 农历日期不存在!\n"},
-        {{"solar", "二〇二三", "1", "1"}, "'二〇二三' is not a valid integer value\n"},
+        {{"solar", "二〇二三", "1", "1"}, "'二〇二三' 不是有效的整数\n"},
         {{"term", "2024", "24"}, "'24': 节气序号须在0至23之间!\n"},
-        {{"term", "2024", "x"}, "'x' is not a valid integer value\n"},
+        {{"term", "2024", "x"}, "'x' 不是有效的整数\n"},
     };
     for (const auto& [args, message] : cases) {
         const CliRun run = RunInProcess(args);
@@ -145,7 +145,7 @@ TEST(Cli, ChartCommands) {
                   .err,
               "农历日期不存在!\n");
     EXPECT_EQ(RunInProcess({"chart", "--surname", "张", "--given", "三", "--minute", "5a"}).err,
-              "'5a' is not a valid integer value\n");
+              "'5a' 不是有效的整数\n");
     EXPECT_EQ(RunInProcess({"pillars", "2023-02-30", "0", "0", "男"}).status, 2);
     EXPECT_EQ(RunInProcess({"pillars", "2023-02-03", "24", "0", "男"}).err, "'24': 出生小时须在0至23之间!\n");
     EXPECT_EQ(RunInProcess({"chart", "--calendar", "moon"}).status, 2);
