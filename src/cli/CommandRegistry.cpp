@@ -1,15 +1,17 @@
 #include "cli/CommandRegistry.h"
 
 #include "base/Parse.h"
+#include "chart/ChartDetails.h"
 #include "cli/AnalyzeCommand.h"
 #include "cli/CalendarCommands.h"
 #include "cli/ChartCommands.h"
 #include "cli/LookupCommand.h"
 #include "cli/NameCommand.h"
-#include "chart/ChartDetails.h"
+#include "cli/ReadingCommands.h"
 #include "naming/CandidatePage.h"
 #include "numerology/CharacterLookup.h"
 #include "numerology/NumberMeaning.h"
+#include "tools/NumberReading.h"
 
 namespace korvani::cli {
 
@@ -46,9 +48,7 @@ const std::vector<CommandInfo>& AllCommands() {
                 })},
         {"trad", "繁体：每个字的繁体字 (TraditionalForm)",
          Lookup("TEXT", "字或词", {DataFileId::Zelmar},
-                [](CommandContext& c, const std::string& text) {
-                    return numerology::TraditionalForm(c.store, text);
-                })},
+                [](CommandContext& c, const std::string& text) { return numerology::TraditionalForm(c.store, text); })},
         {"element", "五行：一个字的五行 (CharacterElement)",
          Lookup("CHAR", "一个字", {DataFileId::Tgcode},
                 [](CommandContext& c, const std::string& character) {
@@ -69,6 +69,31 @@ const std::vector<CommandInfo>& AllCommands() {
                 [](CommandContext& c, const std::string& number) {
                     return numerology::NumberText(c.store, base::ParseInt64(number));
                 })},
+        {"phonekey", "手机号码的测算键：第8位起的数字除以80的余数 (shoujiinfostr)",
+         Lookup("NUMBER", "手机号码", {},
+                [](CommandContext&, const std::string& number) { return tools::shoujiinfostr(number); })},
+        {"phone", "手机号码测算：号码、状态、吉凶、具体表现",
+         [] {
+             return std::make_unique<NumberReadingCommand>(
+                 std::vector{DataFileId::Dream},
+                 [](CommandContext& c, const std::string& n) { return tools::TelephoneReading(c.store, n); });
+         }},
+        {"qq", "QQ号码测试：号码、状态、吉凶、具体表现",
+         [] {
+             return std::make_unique<NumberReadingCommand>(
+                 std::vector<DataFileId>{}, [](CommandContext&, const std::string& n) {
+                     return tools::NumberVerdictReading(n, tools::kQqEmptyMessage);
+                 });
+         }},
+        {"number", "任意号码分析：号码、状态、吉凶、具体表现",
+         [] {
+             return std::make_unique<NumberReadingCommand>(
+                 std::vector<DataFileId>{}, [](CommandContext&, const std::string& n) {
+                     return tools::NumberVerdictReading(n, tools::kAnyNumberEmptyMessage);
+                 });
+         }},
+        {"netname", "网名与性格：网名最后一个字的拼音首字母所对应的性格 (NetNamePersonality)",
+         Lookup("NAME", "网名", {}, NetNameLine)},
     };
     return commands;
 }
