@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Checks the telephone readings of refdata/texts/shouji.tsv.
+"""Checks the telephone readings of refdata/dream/shouji.tsv (table shouji of dream.dll).
 
 The telephone window turns the last four digits of a mobile number into a key
 1..79 (their value modulo 80) and shows the row of that key: a phrase (title),
@@ -30,7 +30,7 @@ from collections import Counter
 ROOT = os.path.normpath(
     os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
 CPP = os.path.join(ROOT, "src", "numerology", "NumberVerdictData.cpp")
-TSV = os.path.join(ROOT, "refdata", "texts", "shouji.tsv")
+TSV = os.path.join(ROOT, "refdata", "dream", "shouji.tsv")
 
 HEADER = "num\ttitle\tjx\tcontent"
 KEYS = range(1, 80)

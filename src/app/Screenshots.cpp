@@ -10,8 +10,10 @@
 #include "app/AnalysisPage.h"
 #include "app/ChartPage.h"
 #include "app/NamingPage.h"
+#include "app/NumberWindows.h"
 #include "app/SimplePages.h"
 #include "app/TFrmIndex.h"
+#include "app/TFrmWangming.h"
 
 namespace korvani::app {
 
@@ -82,6 +84,19 @@ int RenderScreenshots(const QString& directory) {
     nameWindow->show();
     written += Save(nameWindow, dir, QStringLiteral("name-analysis"));
     nameWindow->close();
+
+    // The reading windows, each with a reading shown.
+    const auto reading = [&](ReadingWindow* readingWindow, const QString& entry, const QString& name) {
+        readingWindow->Entry()->setText(entry);
+        readingWindow->show();
+        readingWindow->RzBitBtn1Click();
+        written += Save(readingWindow, dir, name);
+        readingWindow->close();
+    };
+    reading(new TFrm_SJcs(window.Store(), &window), QStringLiteral("13800138018"), QStringLiteral("phone"));
+    reading(new TFrmQQhm(&window), QStringLiteral("123456789"), QStringLiteral("qq"));
+    reading(new TFrm_onther(&window), QStringLiteral("2026"), QStringLiteral("number"));
+    reading(new TFrmWangming(&window), QStringLiteral("小明"), QStringLiteral("netname"));
 
     TFrm_servers servers(&window);
     servers.show();

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -12,10 +13,22 @@
 #include <QVBoxLayout>
 
 #include "app/Contacts.h"
+#include "app/NumberWindows.h"
+#include "app/TFrmWangming.h"
 
 namespace korvani::app {
 
 namespace {
+
+// The button of a tool window: a window left over in the reference is freed, a new one is created
+// into it and shown modally. The window frees itself when it is closed, which clears the reference.
+template <typename Make> void ConnectToolWindow(QToolButton* button, QWidget* page, Make make) {
+    QObject::connect(button, &QToolButton::clicked, page, [page, make, reference = QPointer<QDialog>()]() mutable {
+        delete reference.data();
+        reference = make(page->window());
+        reference->exec();
+    });
+}
 
 QPlainTextEdit* ReadOnlyMemo(const QString& name, const QString& text, QWidget* parent) {
     auto* memo = new QPlainTextEdit(text, parent);
@@ -57,7 +70,7 @@ QWidget* CreateAboutPage(QWidget* parent) {
     return page;
 }
 
-QWidget* CreateToolsPage(QWidget* parent) {
+QWidget* CreateToolsPage(data::DataStore& store, QWidget* parent) {
     auto* page = new QWidget(parent);
     page->setObjectName(QStringLiteral("TabSheet9"));
     auto* layout = new QVBoxLayout(page);
@@ -82,10 +95,12 @@ QWidget* CreateToolsPage(QWidget* parent) {
                                             {"RzToolButton34", "更多数字"},
                                             {"RzToolButton35", "网名分析"},
                                             {"RzToolButton36", "万年历法"}});
-    for (QToolButton* b : numbers) {
-        b->setEnabled(false);
-        b->setToolTip(QStringLiteral("即将推出"));
-    }
+    ConnectToolWindow(numbers[0], page, [&store](QWidget* owner) { return new TFrm_SJcs(store, owner); });
+    ConnectToolWindow(numbers[1], page, [](QWidget* owner) { return new TFrmQQhm(owner); });
+    ConnectToolWindow(numbers[2], page, [](QWidget* owner) { return new TFrm_onther(owner); });
+    ConnectToolWindow(numbers[3], page, [](QWidget* owner) { return new TFrmWangming(owner); });
+    numbers[4]->setEnabled(false);
+    numbers[4]->setToolTip(QStringLiteral("即将推出"));
     const auto about = group("关于我们", {{"RzToolButton37", "起名服务"},
                                           {"RzToolButton38", "联系QQ号"},
                                           {"RzToolButton39", "发送邮件"},

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QWidget>
 
+#include "data/DataStore.h"
+
 // The page whose contents come later (dreams) and the fixed pages (about, tools), with the controls
 // their windows name, and the naming-service window.
 
@@ -12,8 +14,10 @@ namespace korvani::app {
 QWidget* CreateDreamPage(QWidget* parent);
 // 其他功能: a read-only memo about the program.
 QWidget* CreateAboutPage(QWidget* parent);
-// 功能大全: the tool buttons RzToolButton32..40 under their group headings.
-QWidget* CreateToolsPage(QWidget* parent);
+// 功能大全: the tool buttons RzToolButton32..40 under their group headings. 手机号码, QQ号分析, 更多数字
+// and 网名分析 open their reading windows modally; each opening first frees a window left over from
+// the one before.
+QWidget* CreateToolsPage(data::DataStore& store, QWidget* parent);
 
 // 人工起名服务: a window of fixed labels.
 class TFrm_servers : public QDialog {

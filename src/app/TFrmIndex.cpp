@@ -126,7 +126,7 @@ TFrmIndex::TFrmIndex(const std::string& dataDirectory, QWidget* parent)
     m_pages->addWidget(m_almanac);
     m_pages->addWidget(CreateDreamPage(m_pages));
     m_pages->addWidget(CreateAboutPage(m_pages));
-    m_pages->addWidget(CreateToolsPage(m_pages));
+    m_pages->addWidget(CreateToolsPage(*m_store, m_pages));
     m_pages->setCurrentIndex(NamingIndex);
 
     const auto show = [this](int index) { return [this, index] { m_pages->setCurrentIndex(index); }; };

@@ -9,9 +9,7 @@ namespace korvani::base {
 
 namespace {
 
-InputError NotAnInteger(std::string_view text) {
-    return InputError(fmt::format("'{}' is not a valid integer value", text));
-}
+InputError NotAnInteger(std::string_view text) { return InputError(fmt::format("'{}' 不是有效的整数", text)); }
 
 // The value of the text if it lies within [min, max].
 std::int64_t ParseInRange(std::string_view text, std::int64_t min, std::int64_t max) {

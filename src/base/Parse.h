@@ -7,7 +7,7 @@ namespace korvani::base {
 
 // The program's integer text: optional leading blanks, an optional sign, decimal digits (or
 // hexadecimal after "$" or "0x"), a value that fits 32 bits. Anything else fails with
-// InputError "'%s' is not a valid integer value".
+// InputError "'%s' 不是有效的整数".
 int ParseInt(std::string_view text);
 
 // The same for a value that fits 64 bits (QQ numbers and other long numbers).

@@ -43,7 +43,8 @@ void Parse(CLI::App& app, std::vector<std::string> args) {
 }
 
 // One input per line of `in`, each read exactly as the command's own arguments; one output line
-// (or the command's lines) per input line. A bad line gives an empty line and its message.
+// (or the command's lines) per input line. A bad line gives empty lines, as many as the command
+// writes for one input, and its message.
 int RunBatch(const CommandInfo& info, CommandContext& context, std::istream& in, std::ostream& out, std::ostream& err) {
     int status = kExitDone;
     std::string line;
@@ -59,11 +60,11 @@ int RunBatch(const CommandInfo& info, CommandContext& context, std::istream& in,
             command->Run(context, result);
             out << (result.str().empty() ? "\n" : result.str());
         } catch (const CLI::ParseError& e) {
-            out << '\n';
+            out << std::string(command->LinesPerInput(), '\n');
             err << e.what() << '\n';
             status = kExitBadInput;
         } catch (const InputError& e) {
-            out << '\n';
+            out << std::string(command->LinesPerInput(), '\n');
             err << e.what() << '\n';
             status = kExitBadInput;
         }

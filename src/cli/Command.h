@@ -30,6 +30,10 @@ public:
     // would answer empty (as the chart lookups do).
     virtual std::vector<data::DataFileId> DataFiles() const { return {}; }
 
+    // The lines the command writes for one input: a bad line of a batch gives as many empty lines,
+    // so that the output of every input keeps its place.
+    virtual int LinesPerInput() const { return 1; }
+
     // Runs on the parsed arguments and writes the output lines. Bad input throws InputError.
     virtual void Run(CommandContext& context, std::ostream& out) = 0;
 };

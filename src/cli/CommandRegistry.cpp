@@ -8,9 +8,11 @@
 #include "cli/ChartCommands.h"
 #include "cli/LookupCommand.h"
 #include "cli/NameCommand.h"
+#include "cli/ReadingCommands.h"
 #include "naming/CandidatePage.h"
 #include "numerology/CharacterLookup.h"
 #include "numerology/NumberMeaning.h"
+#include "tools/NumberReading.h"
 
 namespace korvani::cli {
 
@@ -70,6 +72,31 @@ const std::vector<CommandInfo>& AllCommands() {
                 })},
         {"almanac", "黄历：每天的岁次、胎神、五行、冲煞、彭祖百忌、吉神凶神与宜忌",
          [] { return std::make_unique<AlmanacCommand>(); }},
+        {"phonekey", "手机号码的测算键：第8位起的数字除以80的余数 (shoujiinfostr)",
+         Lookup("NUMBER", "手机号码", {},
+                [](CommandContext&, const std::string& number) { return tools::shoujiinfostr(number); })},
+        {"phone", "手机号码测算：号码、状态、吉凶、具体表现",
+         [] {
+             return std::make_unique<NumberReadingCommand>(
+                 std::vector{DataFileId::Dream},
+                 [](CommandContext& c, const std::string& n) { return tools::TelephoneReading(c.store, n); });
+         }},
+        {"qq", "QQ号码测试：号码、状态、吉凶、具体表现",
+         [] {
+             return std::make_unique<NumberReadingCommand>(
+                 std::vector<DataFileId>{}, [](CommandContext&, const std::string& n) {
+                     return tools::NumberVerdictReading(n, tools::kQqEmptyMessage);
+                 });
+         }},
+        {"number", "任意号码分析：号码、状态、吉凶、具体表现",
+         [] {
+             return std::make_unique<NumberReadingCommand>(
+                 std::vector<DataFileId>{}, [](CommandContext&, const std::string& n) {
+                     return tools::NumberVerdictReading(n, tools::kAnyNumberEmptyMessage);
+                 });
+         }},
+        {"netname", "网名与性格：网名最后一个字的拼音首字母所对应的性格 (NetNamePersonality)",
+         Lookup("NAME", "网名", {}, NetNameLine)},
     };
     return commands;
 }

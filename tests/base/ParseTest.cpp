@@ -26,7 +26,7 @@ TEST_P(InvalidInteger, FailsWithTheSystemsMessage) {
         ParseInt(GetParam());
         FAIL() << GetParam();
     } catch (const InputError& e) {
-        EXPECT_EQ(e.what(), "'" + std::string(GetParam()) + "' is not a valid integer value");
+        EXPECT_EQ(e.what(), "'" + std::string(GetParam()) + "' 不是有效的整数");
     }
 }
 

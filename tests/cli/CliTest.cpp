@@ -74,12 +74,12 @@ TEST(Cli, CharacterAndNumberLookups) {
     const CliRun bad = RunInProcess({"verdict", "12a"});
     EXPECT_EQ(bad.status, 2);
     EXPECT_EQ(bad.out, "");
-    EXPECT_EQ(bad.err, "'12a' is not a valid integer value\n");
-    EXPECT_EQ(RunInProcess({"meaning", "x"}).err, "'x' is not a valid integer value\n");
+    EXPECT_EQ(bad.err, "'12a' 不是有效的整数\n");
+    EXPECT_EQ(RunInProcess({"meaning", "x"}).err, "'x' 不是有效的整数\n");
 
     const CliRun batch = RunInProcess({"verdict", "-"}, "80\n12a\n-81\n");
     EXPECT_EQ(batch.status, 2);
-    EXPECT_EQ(batch.err, "'12a' is not a valid integer value\n");
+    EXPECT_EQ(batch.err, "'12a' 不是有效的整数\n");
     EXPECT_EQ(std::count(batch.out.begin(), batch.out.end(), '\n'), 3);
 }
 
@@ -108,9 +108,9 @@ TEST(Cli, CalendarBadInputExitsTwoWithTheSystemsMessage) {
         {{"solar", "2023", "13", "1"}, "'2023 13 1': 农历日期不存在!\n"},
         {{"solar", "2022", "2", "1", "--leap"}, "'2022 2 1 --leap': 农历日期不存在!\n"},
         {{"solar", "1900", "1", "1"}, "'1900 1 1': 农历日期不存在!\n"},
-        {{"solar", "二〇二三", "1", "1"}, "'二〇二三' is not a valid integer value\n"},
+        {{"solar", "二〇二三", "1", "1"}, "'二〇二三' 不是有效的整数\n"},
         {{"term", "2024", "24"}, "'24': 节气序号须在0至23之间!\n"},
-        {{"term", "2024", "x"}, "'x' is not a valid integer value\n"},
+        {{"term", "2024", "x"}, "'x' 不是有效的整数\n"},
     };
     for (const auto& [args, message] : cases) {
         const CliRun run = RunInProcess(args);
@@ -146,7 +146,7 @@ TEST(Cli, ChartCommands) {
                   .err,
               "农历日期不存在!\n");
     EXPECT_EQ(RunInProcess({"chart", "--surname", "张", "--given", "三", "--minute", "5a"}).err,
-              "'5a' is not a valid integer value\n");
+              "'5a' 不是有效的整数\n");
     EXPECT_EQ(RunInProcess({"pillars", "2023-02-30", "0", "0", "男"}).status, 2);
     EXPECT_EQ(RunInProcess({"pillars", "2023-02-03", "24", "0", "男"}).err, "'24': 出生小时须在0至23之间!\n");
     EXPECT_EQ(RunInProcess({"chart", "--calendar", "moon"}).status, 2);
@@ -259,4 +259,67 @@ TEST(Cli, MovedProgramFolderFindsItsData) {
     EXPECT_NE(Shell(cli + " element 子 2>&1").second.find("Tgcode.dll"), std::string::npos);
     EXPECT_EQ(Shell(cli + " --data-dir " + Quoted(BuiltDataDir()) + " element 子"),
               (std::pair<int, std::string>{0, "水\n"}));
+}
+
+TEST(Cli, NumberReadings) {
+    EXPECT_EQ(RunInProcess({"phonekey", "13800130123"}).out, "43\n");
+    EXPECT_EQ(RunInProcess({"phonekey", "13800130080"}).out, "0\n");
+    EXPECT_EQ(RunInProcess({"phonekey", "12345"}).out, "0\n");
+    EXPECT_EQ(RunInProcess({"phone", "13800130080"}).out, "13800130080\n超吉\n超吉\n超吉不做详细评论\n");
+    const CliRun phone = RunInProcess({"phone", "13800130123"});
+    EXPECT_EQ(phone.status, 0);
+    EXPECT_TRUE(phone.out.starts_with("13800130123\n才华外露，应酬繁多，收放有度，稳中求安\n吉带凶\n四十三数"))
+        << phone.out;
+    EXPECT_EQ(std::count(phone.out.begin(), phone.out.end(), '\n'), 4);
+
+    const CliRun qq = RunInProcess({"qq", "82"});
+    EXPECT_TRUE(qq.out.starts_with("82\n大展鸿图，信用得固，名利双收，可获成功\n吉\n主人性格类型：["));
+    EXPECT_EQ(RunInProcess({"qq", "162"}).out.substr(4), RunInProcess({"qq", "81"}).out.substr(3));
+    EXPECT_EQ(RunInProcess({"number", "-5"}).out, "-5\n\n\n对不起,此号不在分解之类。\n");
+}
+
+TEST(Cli, NumberReadingsBadInputAndBatches) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"phone", ""}, "请输入11位手机号码！\n"},
+        {{"qq", " "}, "请输入你的QQ号码！\n"},
+        {{"number", ""}, "请输入你的号码！\n"},
+        {{"qq", "12a"}, "'12a' 不是有效的整数\n"},
+        {{"number", "99999999999999999999"}, "'99999999999999999999' 不是有效的整数\n"},
+        {{"phone", "1380013abcd"}, "'1380013abcd' 不是有效的手机号码\n"},
+        {{"phonekey", "138-0013"}, "'138-0013' 不是有效的手机号码\n"},
+        {{"netname", " "}, "请输入你的网名！\n"},
+        {{"netname", "小明😀"}, "请重新输入网名，请不要输入特殊字符！\n"},
+    };
+    for (const auto& [args, message] : cases) {
+        const CliRun run = RunInProcess(args);
+        EXPECT_EQ(run.status, 2) << args[0] << " " << args[1];
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, message);
+    }
+    // Four lines per number; a bad line gives four empty lines, so every reading keeps its place.
+    const CliRun batch = RunInProcess({"qq", "-"}, "1\nabc\n82\n");
+    EXPECT_EQ(batch.status, 2);
+    EXPECT_EQ(batch.err, "'abc' 不是有效的整数\n");
+    const std::string one = RunInProcess({"qq", "1"}).out;
+    EXPECT_EQ(batch.out, one + "\n\n\n\n" + "82" + one.substr(1));
+    EXPECT_EQ(RunInProcess({"phonekey", "-"}, "13800130123\n12345\nx\n13800130081\n").out, "43\n0\n\n1\n");
+    EXPECT_EQ(RunInProcess({"phone", "-"}, "13800130080\n").out, "13800130080\n超吉\n超吉\n超吉不做详细评论\n");
+}
+
+TEST(Cli, NetName) {
+    EXPECT_EQ(RunInProcess({"netname", "小明"}).out, "反复无常，喜欢模仿神秘人物举动的小孩子性格，但是常常被宠爱\n");
+    EXPECT_EQ(RunInProcess({"netname", "阿福"}).out, "有抱负，志气高\n");
+    EXPECT_EQ(RunInProcess({"netname", "小明。"}).out, "\n");
+    EXPECT_EQ(RunInProcess({"netname", "小明。"}).status, 0);
+    const CliRun batch = RunInProcess({"netname", "-"}, "3c\n张三0\n佛\n");
+    EXPECT_EQ(batch.out, "可爱，较明显的自恋\n煽情高手\n有抱负，志气高\n");
+    EXPECT_EQ(batch.status, 0);
+}
+
+TEST(Cli, PhoneReadingWithoutTheDreamFileExitsOne) {
+    ScratchDir dir;
+    const CliRun run = RunInProcess({"phone", "13800130080"}, "", dir.path().string());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("dream.dll"), std::string::npos);
+    EXPECT_EQ(RunInProcess({"qq", "18"}, "", dir.path().string()).status, 0);
 }

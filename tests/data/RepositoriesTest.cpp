@@ -9,6 +9,7 @@
 #include "data/OrvFile.h"
 #include "data/Tgcode.h"
 #include "data/Zelmar.h"
+#include "numerology/NumberVerdictTable.h"
 #include "support/TestDataDir.h"
 
 using namespace korvani::data;
@@ -112,6 +113,21 @@ TEST_F(RepositoriesTest, HostileKeysFindNothingAndBreakNothing) {
     }
     EXPECT_EQ(m_tgcode.ElementOf("甲"), "木");
     EXPECT_EQ(m_tgcode.Nayin("甲子"), "海中金");
+}
+
+// `shouji` holds keys 1 to 79; 0 (超吉) has no row, and every verdict is that of the same traditional
+// number.
+TEST_F(RepositoriesTest, TelephoneReadingsOfKeysOneToSeventyNine) {
+    for (int key = 1; key <= 79; ++key) {
+        const auto reading = m_dream.PhoneReadingOf(std::to_string(key));
+        ASSERT_TRUE(reading.has_value()) << key;
+        EXPECT_EQ(reading->jx, korvani::numerology::TraditionalNumberEntry(key).verdict) << key;
+        EXPECT_FALSE(reading->title.empty());
+        EXPECT_FALSE(reading->content.empty());
+    }
+    for (const char* key : {"0", "80", "01", " 1", "1.0"})
+        EXPECT_FALSE(m_dream.PhoneReadingOf(key).has_value()) << key;
+    EXPECT_EQ(m_dream.PhoneReadingOf("18")->title, "百炼成钢，客源渐积，用心经营，名声日显");
 }
 
 TEST_F(RepositoriesTest, EmptyTablesAnswerEmpty) { EXPECT_TRUE(m_dream.DreamCategories().empty()); }

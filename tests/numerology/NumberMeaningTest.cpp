@@ -62,7 +62,7 @@ TEST(NumberVerdict, TextThatIsNoIntegerFails) {
             NumberVerdict(text);
             FAIL() << text;
         } catch (const InputError& e) {
-            EXPECT_EQ(e.what(), "'" + std::string(text) + "' is not a valid integer value");
+            EXPECT_EQ(e.what(), "'" + std::string(text) + "' 不是有效的整数");
         }
     }
 }
