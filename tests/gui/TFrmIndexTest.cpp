@@ -110,6 +110,16 @@ private slots:
             second << grid->Cell(r, 4);
         QVERIFY(first != second);
         QVERIFY(Find<QPushButton>(page, "RzBitBtn5")->isEnabled());
+        // The line under the grid counts the names; the body cell explains its characters.
+        QVERIFY(Find<QLabel>(page, "LabelResult")->text().startsWith(QStringLiteral("共找到")));
+        const QString glosses = grid->data(grid->index(0, 4), Qt::ToolTipRole).toString();
+        QVERIFY(glosses.contains(QStringLiteral("：")));
+        // A fixed character outside the character table finds nothing and says why, without a box.
+        Find<QLineEdit>(page, "Namezhi1")->setText(QStringLiteral("😀"));
+        page->RzBitBtn5Click();
+        QVERIFY(m_messages.empty());
+        QVERIFY(Find<QLabel>(page, "LabelResult")->text().contains(QStringLiteral("不在字库中")));
+        Find<QLineEdit>(page, "Namezhi1")->clear();
         // 三字名 enables the third fixed field; 二字名 disables it again, its text kept.
         auto* length = Find<QComboBox>(page, "CBZS");
         auto* third = Find<QLineEdit>(page, "Namezhi3");
@@ -137,6 +147,7 @@ private slots:
         QString shortName;
         QString minute;
         QString report;
+        QString glosses;
         QTimer::singleShot(0, this, [&] {
             auto* dialog = qobject_cast<TFrmNamemain*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
@@ -144,11 +155,13 @@ private slots:
             shortName = dialog->Form()->ShortName()->text();
             minute = dialog->Form()->Fields().minute->currentText();
             report = dialog->Form()->Memo()->toPlainText();
+            glosses = dialog->findChild<QLabel*>(QStringLiteral("LabelGloss"))->text();
             dialog->close();
         });
         Find<QPushButton>(page, "RzBitBtn4")->click();
         QCOMPARE(shortName, body);
         QCOMPARE(minute, QStringLiteral("45"));
+        QVERIFY(glosses.startsWith(QStringLiteral("字义：")));
         QVERIFY(report.contains(QStringLiteral("企业名称：") + body));
         QVERIFY(report.contains(QStringLiteral("45分")));
 
