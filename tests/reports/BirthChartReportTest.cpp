@@ -2,6 +2,7 @@
 
 #include "base/Errors.h"
 #include "reports/BirthChartReport.h"
+#include "support/Births.h"
 #include "support/GoldenFile.h"
 #include "support/TestDataDir.h"
 
@@ -19,17 +20,7 @@ constexpr int kThisYear = 2026;
 
 BirthInput Birth(const char* year, const char* month, const char* day, int hour, const char* minute, const char* sex,
                  bool lunar = false) {
-    BirthInput input;
-    input.surname = "张";
-    input.givenName = "三";
-    input.sex = sex;
-    input.lunar = lunar;
-    input.year = year;
-    input.month = month;
-    input.day = day;
-    input.hour = hour;
-    input.minute = minute;
-    return input;
+    return korvani::testing::MakeBirth("张", "三", sex, lunar, year, month, day, hour, minute);
 }
 
 } // namespace

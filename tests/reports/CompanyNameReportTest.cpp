@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "base/Errors.h"
+#include "support/Births.h"
 #include "support/GoldenFile.h"
 #include "support/TestDataDir.h"
 #include "numerology/CharacterLookup.h"
@@ -20,20 +21,8 @@ namespace {
 
 constexpr int kThisYear = 2026;
 
-BirthInput Birth(const char* surname, const char* given, const char* sex, bool lunar, const char* y, const char* m,
-                 const char* d, int hour, const char* minute) {
-    BirthInput b;
-    b.surname = surname;
-    b.givenName = given;
-    b.sex = sex;
-    b.lunar = lunar;
-    b.year = y;
-    b.month = m;
-    b.day = d;
-    b.hour = hour;
-    b.minute = minute;
-    return b;
-}
+using korvani::testing::MakeBirth;
+constexpr auto Birth = MakeBirth;
 
 BirthInput AnyBirth() { return Birth("李", "明", "男", false, "1985", "6", "15", 9, "30"); }
 
