@@ -5,9 +5,11 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QStackedWidget>
+#include <QTreeWidget>
 
 #include "app/AnalysisPage.h"
 #include "app/ChartPage.h"
+#include "app/DreamPage.h"
 #include "app/NamingPage.h"
 #include "app/SimplePages.h"
 #include "app/TFrmIndex.h"
@@ -24,6 +26,17 @@ void FillPerson(BirthFields& f) {
     f.day->setCurrentText(QStringLiteral("15"));
     f.hour->setCurrentIndex(9);
     f.minute->setCurrentText(QStringLiteral("30"));
+}
+
+// Opens the category of a title, selects it and shows its interpretation, as a click would.
+void OpenDreamTitle(DreamPage* page, const QString& title) {
+    const QList<QTreeWidgetItem*> found = page->Tree()->findItems(title, Qt::MatchExactly | Qt::MatchRecursive);
+    if (found.isEmpty())
+        return;
+    found.front()->parent()->setExpanded(true);
+    page->Tree()->setCurrentItem(found.front());
+    page->TreeViewClick();
+    page->Tree()->scrollToTop();
 }
 
 bool Save(QWidget* widget, const QDir& dir, const QString& name) {
@@ -66,6 +79,8 @@ int RenderScreenshots(const QString& directory) {
     const char* const others[] = {"almanac", "dreams", "about", "tools"};
     for (int i = 0; i < 4; ++i) {
         window.Pages()->setCurrentIndex(3 + i);
+        if (window.Pages()->currentWidget() == window.Dreams())
+            OpenDreamTitle(window.Dreams(), QStringLiteral("梦见蛇"));
         written += Save(&window, dir, QString::fromUtf8(others[i]));
     }
 

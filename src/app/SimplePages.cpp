@@ -10,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
-#include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -76,18 +75,6 @@ AlmanacPageParts CreateAlmanacPage(QWidget* parent) {
         2);
     layout->addLayout(memos, 1);
     return {page, show};
-}
-
-QWidget* CreateDreamPage(QWidget* parent) {
-    auto* page = new QWidget(parent);
-    page->setObjectName(QStringLiteral("TabSheet6"));
-    auto* layout = new QHBoxLayout(page);
-    auto* tree = new QTreeWidget(page);
-    tree->setObjectName(QStringLiteral("TreeView"));
-    tree->setHeaderHidden(true);
-    layout->addWidget(tree, 1);
-    layout->addWidget(ReadOnlyMemo(QStringLiteral("MemoJiemeng"), QString(), page), 2);
-    return page;
 }
 
 QWidget* CreateAboutPage(QWidget* parent) {

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QWidget>
 
-// The pages whose contents come later (almanac, dreams) and the fixed pages (about, tools), with
+// The page whose contents come later (almanac) and the fixed pages (about, tools), with
 // the controls their windows name, and the naming-service window.
 class QPushButton;
 
@@ -16,8 +16,6 @@ struct AlmanacPageParts {
     QPushButton* look;
 };
 AlmanacPageParts CreateAlmanacPage(QWidget* parent);
-// 解梦大全: the category tree TreeView and the text memo MemoJiemeng.
-QWidget* CreateDreamPage(QWidget* parent);
 // 其他功能: a read-only memo about the program.
 QWidget* CreateAboutPage(QWidget* parent);
 // 功能大全: the tool buttons RzToolButton32..40 under their group headings.

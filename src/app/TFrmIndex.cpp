@@ -20,6 +20,7 @@
 #include "app/Artwork.h"
 #include "app/ChartPage.h"
 #include "app/Contacts.h"
+#include "app/DreamPage.h"
 #include "app/NamingPage.h"
 #include "app/SimplePages.h"
 
@@ -123,7 +124,8 @@ TFrmIndex::TFrmIndex(const std::string& dataDirectory, QWidget* parent)
     m_pages->addWidget(m_chart);
     const AlmanacPageParts almanacPage = CreateAlmanacPage(m_pages);
     m_pages->addWidget(almanacPage.page);
-    m_pages->addWidget(CreateDreamPage(m_pages));
+    m_dreams = new DreamPage(*m_store, m_pages);
+    m_pages->addWidget(m_dreams);
     m_pages->addWidget(CreateAboutPage(m_pages));
     m_pages->addWidget(CreateToolsPage(m_pages));
     m_pages->setCurrentIndex(NamingIndex);

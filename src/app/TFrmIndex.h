@@ -4,7 +4,6 @@
 #include <memory>
 
 #include "data/DataStore.h"
-#include "data/DataStore.h"
 
 class QStackedWidget;
 class QToolButton;
@@ -13,6 +12,7 @@ namespace korvani::app {
 
 class AnalysisPage;
 class ChartPage;
+class DreamPage;
 class NamingPage;
 
 // The main window: a borderless frame of 800 × 590 with a caption strip that moves it, the row of
@@ -33,6 +33,7 @@ public:
     NamingPage* Naming() const { return m_naming; }
     AnalysisPage* Analysis() const { return m_analysis; }
     ChartPage* Chart() const { return m_chart; }
+    DreamPage* Dreams() const { return m_dreams; }
 
     // The close button: closes the data connections, deletes the lock files beside the data files
     // and ends the program.
@@ -53,6 +54,7 @@ private:
     NamingPage* m_naming;
     AnalysisPage* m_analysis;
     ChartPage* m_chart;
+    DreamPage* m_dreams;
 };
 
 } // namespace korvani::app
