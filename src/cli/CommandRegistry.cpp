@@ -1,12 +1,13 @@
 #include "cli/CommandRegistry.h"
 
 #include "base/Parse.h"
+#include "chart/ChartDetails.h"
 #include "cli/AnalyzeCommand.h"
 #include "cli/CalendarCommands.h"
 #include "cli/ChartCommands.h"
+#include "cli/DreamCommands.h"
 #include "cli/LookupCommand.h"
 #include "cli/NameCommand.h"
-#include "chart/ChartDetails.h"
 #include "naming/CandidatePage.h"
 #include "numerology/CharacterLookup.h"
 #include "numerology/NumberMeaning.h"
@@ -46,9 +47,7 @@ const std::vector<CommandInfo>& AllCommands() {
                 })},
         {"trad", "繁体：每个字的繁体字 (TraditionalForm)",
          Lookup("TEXT", "字或词", {DataFileId::Zelmar},
-                [](CommandContext& c, const std::string& text) {
-                    return numerology::TraditionalForm(c.store, text);
-                })},
+                [](CommandContext& c, const std::string& text) { return numerology::TraditionalForm(c.store, text); })},
         {"element", "五行：一个字的五行 (CharacterElement)",
          Lookup("CHAR", "一个字", {DataFileId::Tgcode},
                 [](CommandContext& c, const std::string& character) {
@@ -69,6 +68,10 @@ const std::vector<CommandInfo>& AllCommands() {
                 [](CommandContext& c, const std::string& number) {
                     return numerology::NumberText(c.store, base::ParseInt64(number));
                 })},
+        {"dream", "解梦：分类树 (--tree)、某个标题的解说 (--title)、查找 (--search)",
+         [] { return std::make_unique<DreamCommand>(); }},
+        {"unscramble", "把加密存放的解梦文字还原 (UnscrambleText)",
+         [] { return std::make_unique<UnscrambleCommand>(); }},
     };
     return commands;
 }
