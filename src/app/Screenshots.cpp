@@ -6,9 +6,11 @@
 #include <QLineEdit>
 #include <QStackedWidget>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include "app/AnalysisPage.h"
 #include "app/ChartPage.h"
+#include "app/DreamPage.h"
 #include "app/NamingPage.h"
 #include "app/NumberWindows.h"
 #include "app/SimplePages.h"
@@ -27,6 +29,17 @@ void FillPerson(BirthFields& f) {
     f.day->setCurrentText(QStringLiteral("15"));
     f.hour->setCurrentIndex(9);
     f.minute->setCurrentText(QStringLiteral("30"));
+}
+
+// Opens the category of a title, selects it and shows its interpretation, as a click would.
+void OpenDreamTitle(DreamPage* page, const QString& title) {
+    const QList<QTreeWidgetItem*> found = page->Tree()->findItems(title, Qt::MatchExactly | Qt::MatchRecursive);
+    if (found.isEmpty())
+        return;
+    found.front()->parent()->setExpanded(true);
+    page->Tree()->setCurrentItem(found.front());
+    page->TreeViewClick();
+    page->Tree()->scrollToTop();
 }
 
 bool Save(QWidget* widget, const QDir& dir, const QString& name) {
@@ -73,6 +86,8 @@ int RenderScreenshots(const QString& directory) {
     const char* const others[] = {"dreams", "about", "tools"};
     for (int i = 0; i < 3; ++i) {
         window.Pages()->setCurrentIndex(4 + i);
+        if (window.Pages()->currentWidget() == window.Dreams())
+            OpenDreamTitle(window.Dreams(), QStringLiteral("梦见蛇"));
         written += Save(&window, dir, QString::fromUtf8(others[i]));
     }
 

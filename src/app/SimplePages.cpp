@@ -8,7 +8,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QToolButton>
-#include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -39,18 +38,6 @@ QPlainTextEdit* ReadOnlyMemo(const QString& name, const QString& text, QWidget* 
 
 } // namespace
 
-QWidget* CreateDreamPage(QWidget* parent) {
-    auto* page = new QWidget(parent);
-    page->setObjectName(QStringLiteral("TabSheet6"));
-    auto* layout = new QHBoxLayout(page);
-    auto* tree = new QTreeWidget(page);
-    tree->setObjectName(QStringLiteral("TreeView"));
-    tree->setHeaderHidden(true);
-    layout->addWidget(tree, 1);
-    layout->addWidget(ReadOnlyMemo(QStringLiteral("MemoJiemeng"), QString(), page), 2);
-    return page;
-}
-
 QWidget* CreateAboutPage(QWidget* parent) {
     auto* page = new QWidget(parent);
     page->setObjectName(QStringLiteral("TabSheet8"));
@@ -61,7 +48,8 @@ QWidget* CreateAboutPage(QWidget* parent) {
             "Korvani店铺公司起名软件\n\n"
             "本软件按照传统的姓名学方法为公司、店铺和品牌起名与分析：八十一数理、汉字五行，以及企业法人的生辰八字。\n\n"
             "笔画：按繁体字的康熙字典笔画计算，部首按原字计（如氵作水计四画、艹作艸计六画），数字按其数值计。\n"
-            "五行：先看繁体字的部首（金、木、竹、艸、禾、水、冫、雨、火、日、土、山、石、田），其余按普通话读音的声母，"
+            "五行：字义明显带有五行的字按字义（如光、辉、阳属火，川属水，玉、宝属金，春、青属木），"
+            "其余先看繁体字的部首（金、木、竹、艸、禾、水、冫、雨、火、日、土、山、石、田），再按普通话读音的声母，"
             "依五音之说归类：唇音 b p m f 属水，舌音 d t n l 属火，牙音 g k h 属木，齿音 z c s zh ch sh r j q x 属金，"
             "喉音（零声母及 y w）属土。另有一派的分类与此略有不同，本软件采用上述一种。\n\n"
             "农历、节气与黄历数据经与公开的中国历法核对。各种命理解说均为传统说法，仅供参考，"

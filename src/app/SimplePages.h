@@ -5,13 +5,10 @@
 
 #include "data/DataStore.h"
 
-// The page whose contents come later (dreams) and the fixed pages (about, tools), with the controls
-// their windows name, and the naming-service window.
+// The fixed pages (about, tools), with the controls their windows name, and the naming-service
+// window.
 
 namespace korvani::app {
-
-// 解梦大全: the category tree TreeView and the text memo MemoJiemeng.
-QWidget* CreateDreamPage(QWidget* parent);
 // 其他功能: a read-only memo about the program.
 QWidget* CreateAboutPage(QWidget* parent);
 // 功能大全: the tool buttons RzToolButton32..40 under their group headings. 手机号码, QQ号分析, 更多数字

@@ -21,6 +21,7 @@
 #include "app/Artwork.h"
 #include "app/ChartPage.h"
 #include "app/Contacts.h"
+#include "app/DreamPage.h"
 #include "app/NamingPage.h"
 #include "app/SimplePages.h"
 
@@ -124,7 +125,8 @@ TFrmIndex::TFrmIndex(const std::string& dataDirectory, QWidget* parent)
     m_pages->addWidget(m_chart);
     m_almanac = new AlmanacPage(*m_store, m_pages);
     m_pages->addWidget(m_almanac);
-    m_pages->addWidget(CreateDreamPage(m_pages));
+    m_dreams = new DreamPage(*m_store, m_pages);
+    m_pages->addWidget(m_dreams);
     m_pages->addWidget(CreateAboutPage(m_pages));
     m_pages->addWidget(CreateToolsPage(*m_store, m_pages));
     m_pages->setCurrentIndex(NamingIndex);

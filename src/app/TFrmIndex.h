@@ -13,6 +13,7 @@ namespace korvani::app {
 class AlmanacPage;
 class AnalysisPage;
 class ChartPage;
+class DreamPage;
 class NamingPage;
 
 // The main window: a borderless frame of 800 × 590 with a caption strip that moves it, the row of
@@ -34,6 +35,7 @@ public:
     AnalysisPage* Analysis() const { return m_analysis; }
     ChartPage* Chart() const { return m_chart; }
     AlmanacPage* Almanac() const { return m_almanac; }
+    DreamPage* Dreams() const { return m_dreams; }
 
     // The close button: closes the data connections, deletes the lock files beside the data files
     // and ends the program.
@@ -55,6 +57,7 @@ private:
     AnalysisPage* m_analysis;
     ChartPage* m_chart;
     AlmanacPage* m_almanac;
+    DreamPage* m_dreams;
 };
 
 } // namespace korvani::app

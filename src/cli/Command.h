@@ -14,6 +14,8 @@ namespace korvani::cli {
 
 struct CommandContext {
     data::DataStore& store;
+    // Standard error, for signals that are no output (the beep of a bad digit pair); may be null.
+    std::ostream* err = nullptr;
 };
 
 // One command of korvani-cli. A fresh object parses and runs each invocation, and each line of a

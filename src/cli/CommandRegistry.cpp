@@ -6,6 +6,7 @@
 #include "cli/AnalyzeCommand.h"
 #include "cli/CalendarCommands.h"
 #include "cli/ChartCommands.h"
+#include "cli/DreamCommands.h"
 #include "cli/LookupCommand.h"
 #include "cli/NameCommand.h"
 #include "cli/ReadingCommands.h"
@@ -97,6 +98,10 @@ const std::vector<CommandInfo>& AllCommands() {
          }},
         {"netname", "网名与性格：网名最后一个字的拼音首字母所对应的性格 (NetNamePersonality)",
          Lookup("NAME", "网名", {}, NetNameLine)},
+        {"dream", "解梦：分类树 (--tree)、某个标题的解说 (--title)、查找 (--search)",
+         [] { return std::make_unique<DreamCommand>(); }},
+        {"unscramble", "把加密存放的解梦文字还原 (UnscrambleText)",
+         [] { return std::make_unique<UnscrambleCommand>(); }},
     };
     return commands;
 }

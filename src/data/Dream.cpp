@@ -18,7 +18,8 @@ std::vector<DreamCategory> Dream::DreamCategories() const {
 
 std::vector<std::string> Dream::DreamTitles(std::string_view categoryKey) const {
     return Read([&](SqliteDatabase& db) {
-        auto& st = db.Prepare("select TITLE from JMTable where CLASEID = ?");
+        // Titles in stored order: the order of the dictionary's text files.
+        auto& st = db.Prepare("select TITLE from JMTable where CLASEID = ? order by rowid");
         st.Bind(1, categoryKey);
         std::vector<std::string> result;
         while (st.Step())
@@ -28,7 +29,17 @@ std::vector<std::string> Dream::DreamTitles(std::string_view categoryKey) const 
 }
 
 std::optional<std::string> Dream::DreamText(std::string_view title) const {
-    return FirstText("select CONENT from JMTable where TITLE = ?", title);
+    return FirstText("select CONENT from JMTable where TITLE = ? order by rowid", title);
+}
+
+std::vector<DreamRow> Dream::DreamRows() const {
+    return Read([&](SqliteDatabase& db) {
+        auto& st = db.Prepare("select CLASEID, TITLE, CONENT from JMTable order by rowid");
+        std::vector<DreamRow> result;
+        while (st.Step())
+            result.push_back({st.Text(0), st.Text(1), st.Text(2)});
+        return result;
+    });
 }
 
 std::optional<PhoneReading> Dream::PhoneReadingOf(std::string_view key) const {

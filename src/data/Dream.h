@@ -14,6 +14,13 @@ struct DreamCategory {
     std::string name; // ZMCLASS
 };
 
+// A row of `JMTable` as stored: category key, title and scrambled text, nothing trimmed.
+struct DreamRow {
+    std::string categoryKey; // CLASEID
+    std::string title;       // TITLE
+    std::string text;        // CONENT
+};
+
 struct PhoneReading {
     std::string title;
     std::string jx;
@@ -38,6 +45,8 @@ public:
     std::vector<DreamCategory> DreamCategories() const;
     std::vector<std::string> DreamTitles(std::string_view categoryKey) const;
     std::optional<std::string> DreamText(std::string_view title) const;
+    // Every row of `JMTable` in stored order, for the dictionary's search.
+    std::vector<DreamRow> DreamRows() const;
 
     // `shouji`: the reading of a telephone-number key.
     std::optional<PhoneReading> PhoneReadingOf(std::string_view key) const;

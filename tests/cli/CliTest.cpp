@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "almanac/DreamScramble.h"
 #include "cli/Cli.h"
 #include "support/GoldenFile.h"
 #include "support/TestDataDir.h"
@@ -322,4 +323,63 @@ TEST(Cli, PhoneReadingWithoutTheDreamFileExitsOne) {
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("dream.dll"), std::string::npos);
     EXPECT_EQ(RunInProcess({"qq", "18"}, "", dir.path().string()).status, 0);
+}
+
+TEST(Cli, DreamCommands) {
+    const CliRun tree = RunInProcess({"dream", "--tree"});
+    EXPECT_EQ(tree.status, 0);
+    EXPECT_TRUE(tree.out.starts_with("人物\n  梦见父亲\n  梦见母亲\n")) << tree.out.substr(0, 100);
+    std::istringstream lines(tree.out);
+    int categories = 0;
+    int titles = 0;
+    for (std::string line; std::getline(lines, line);)
+        (line.starts_with("  ") ? titles : categories) += 1;
+    EXPECT_EQ(categories, 18);
+    EXPECT_GE(titles, 1500);
+
+    const CliRun snake = RunInProcess({"dream", "--title", "梦见蛇"});
+    EXPECT_TRUE(snake.out.starts_with("    蛇是解梦中最常见的动物之一")) << snake.out;
+    EXPECT_EQ(std::count(snake.out.begin(), snake.out.end(), '\n'), 1);
+    EXPECT_EQ(snake.err, "");
+    // A title without an entry shows nothing; in a batch its line stays empty.
+    const CliRun none = RunInProcess({"dream", "--title", "梦见'没有'"});
+    EXPECT_EQ(none.status, 0);
+    EXPECT_EQ(none.out + none.err, "");
+    const CliRun batch = RunInProcess({"dream", "-"}, "--title 梦见没有\n--search 梦见蛇缠身\n--tree --title x\n");
+    EXPECT_EQ(batch.out, "\n梦见蛇缠身\n\n");
+    EXPECT_EQ(batch.status, 2);
+
+    const CliRun search = RunInProcess({"dream", "--search", "蛇", "开店"});
+    EXPECT_EQ(search.status, 0);
+    EXPECT_FALSE(search.out.empty());
+    EXPECT_EQ(RunInProcess({"dream", "--search", "梦见蛇"}).out.substr(0, 10), "梦见蛇\n");
+
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"dream"}, {"dream", "--tree", "--search", "蛇"}}) {
+        const CliRun bad = RunInProcess(args);
+        EXPECT_EQ(bad.status, 2);
+        EXPECT_EQ(bad.err, "请选择 --tree、--title 或 --search 中的一项!\n");
+    }
+}
+
+TEST(Cli, UnscrambleCommand) {
+    using namespace korvani::almanac;
+    EXPECT_EQ(RunInProcess({"unscramble", ScrambleText("梦见蛇", DreamTextKey, kDreamTextRounds)}).out, "梦见蛇\n");
+    const std::string keyed = ScrambleText("梦见开店", 0x1234, kDreamTextRounds);
+    for (const char* key : {"0x1234", "$1234", "4660"})
+        EXPECT_EQ(RunInProcess({"unscramble", keyed, "--key", key}).out, "梦见开店\n") << key;
+    EXPECT_NE(RunInProcess({"unscramble", keyed}).out, "梦见开店\n");
+    // A text of one byte passes unchanged; an odd last character is ignored.
+    EXPECT_EQ(RunInProcess({"unscramble", "413", "--key", "7"}).out, "A\n");
+
+    // Each bad pair sounds the terminal's beep on standard error; the rest is still shown.
+    const CliRun bad = RunInProcess({"unscramble", "ZZ41"});
+    EXPECT_EQ(bad.status, 0);
+    EXPECT_EQ(bad.out, "A\n");
+    EXPECT_EQ(bad.err, "\a");
+
+    EXPECT_EQ(RunInProcess({"unscramble", "41", "--key", "65536"}).err, "'65536': 密钥须在0至65535之间!\n");
+    EXPECT_EQ(RunInProcess({"unscramble", "41", "--key", "-1"}).status, 2);
+    EXPECT_EQ(RunInProcess({"unscramble", "41", "--key", "k"}).err, "'k' 不是有效的整数\n");
+    EXPECT_EQ(RunInProcess({"unscramble", "-"}, "41\n42 --key 7\n").out, "A\nB\n");
 }

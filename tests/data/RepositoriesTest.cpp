@@ -130,8 +130,6 @@ TEST_F(RepositoriesTest, TelephoneReadingsOfKeysOneToSeventyNine) {
     EXPECT_EQ(m_dream.PhoneReadingOf("18")->title, "百炼成钢，客源渐积，用心经营，名声日显");
 }
 
-TEST_F(RepositoriesTest, EmptyTablesAnswerEmpty) { EXPECT_TRUE(m_dream.DreamCategories().empty()); }
-
 // A day of the almanac, every column read; a day outside its span has no row.
 TEST_F(RepositoriesTest, AlmanacDayReadsEveryColumn) {
     const std::optional<AlmanacRow> row = m_orvBirth.AlmanacDay({2024, 2, 10});
