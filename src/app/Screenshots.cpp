@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPointer>
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -14,6 +15,7 @@
 #include "app/NamingPage.h"
 #include "app/NumberWindows.h"
 #include "app/SimplePages.h"
+#include "app/TFRM_Date.h"
 #include "app/TFrmIndex.h"
 #include "app/TFrmWangming.h"
 
@@ -112,6 +114,18 @@ int RenderScreenshots(const QString& directory) {
     reading(new TFrmQQhm(&window), QStringLiteral("123456789"), QStringLiteral("qq"));
     reading(new TFrm_onther(&window), QStringLiteral("2026"), QStringLiteral("number"));
     reading(new TFrmWangming(&window), QStringLiteral("小明"), QStringLiteral("netname"));
+
+    // The calendar on two months worth seeing: the spring festival of 2024 and the leap second month
+    // of 2023.
+    const auto calendar = [&](const QDate& day, const QString& name) {
+        QPointer<TFRM_Date> calendarWindow = new TFRM_Date(&window, [day] { return day; });
+        calendarWindow->show();
+        written += Save(calendarWindow, dir, name);
+        if (calendarWindow)
+            calendarWindow->close();
+    };
+    calendar(QDate(2024, 2, 10), QStringLiteral("calendar-2024-02"));
+    calendar(QDate(2023, 3, 22), QStringLiteral("calendar-2023-03"));
 
     TFrm_servers servers(&window);
     servers.show();

@@ -13,6 +13,7 @@
 
 #include "app/Contacts.h"
 #include "app/NumberWindows.h"
+#include "app/TFRM_Date.h"
 #include "app/TFrmWangming.h"
 
 namespace korvani::app {
@@ -87,8 +88,7 @@ QWidget* CreateToolsPage(data::DataStore& store, QWidget* parent) {
     ConnectToolWindow(numbers[1], page, [](QWidget* owner) { return new TFrmQQhm(owner); });
     ConnectToolWindow(numbers[2], page, [](QWidget* owner) { return new TFrm_onther(owner); });
     ConnectToolWindow(numbers[3], page, [](QWidget* owner) { return new TFrmWangming(owner); });
-    numbers[4]->setEnabled(false);
-    numbers[4]->setToolTip(QStringLiteral("即将推出"));
+    ConnectToolWindow(numbers[4], page, [](QWidget* owner) { return new TFRM_Date(owner); });
     const auto about = group("关于我们", {{"RzToolButton37", "起名服务"},
                                           {"RzToolButton38", "联系QQ号"},
                                           {"RzToolButton39", "发送邮件"},

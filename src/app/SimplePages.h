@@ -12,8 +12,8 @@ namespace korvani::app {
 // 其他功能: a read-only memo about the program.
 QWidget* CreateAboutPage(QWidget* parent);
 // 功能大全: the tool buttons RzToolButton32..40 under their group headings. 手机号码, QQ号分析, 更多数字
-// and 网名分析 open their reading windows modally; each opening first frees a window left over from
-// the one before.
+// and 网名分析 open their reading windows modally, 万年历法 the calendar window; each opening first
+// frees a window left over from the one before.
 QWidget* CreateToolsPage(data::DataStore& store, QWidget* parent);
 
 // 人工起名服务: a window of fixed labels.
