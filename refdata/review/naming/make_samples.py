@@ -60,7 +60,12 @@ def bodies(length, fixed, chart, seed):
 def main():
     rows = []
     for family, length, fixed in FAMILIES:
-        found = {number: bodies(length, fixed, chart, 1000 + number) for number, chart in enumerate(CHARTS, 1)}
+        # A body that an earlier chart of the family gave already is not rated twice.
+        found = {}
+        seen = set()
+        for number, chart in enumerate(CHARTS, 1):
+            found[number] = [b for b in bodies(length, fixed, chart, 1000 + number) if b not in seen]
+            seen.update(found[number][:PER_CHART])
         taken = {number: min(PER_CHART, len(b)) for number, b in found.items()}
         for number, b in found.items():
             if len(b) < PER_CHART:
