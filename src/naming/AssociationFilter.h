@@ -25,9 +25,10 @@ public:
     std::optional<std::string> Reason(std::string_view body, std::string_view prefix = {},
                                       std::string_view suffix = {});
 
-private:
+    // The toneless reading of a character from the character table ("" without one), looked up once.
     const std::string& ReadingOf(const std::string& character);
 
+private:
     data::DataStore& m_store;
     std::map<std::string, std::string> m_characters;
     std::map<std::string, std::string> m_pairs;

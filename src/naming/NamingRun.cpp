@@ -1,5 +1,7 @@
 #include "naming/NamingRun.h"
 
+#include <algorithm>
+
 #include "base/Text.h"
 #include "base/Utf8.h"
 #include "chart/ChartDetails.h"
@@ -21,14 +23,32 @@ std::string Joined(const std::vector<std::string>& parts, std::string_view separ
     return text;
 }
 
-// True when a character of the body stands twice and one of the two was drawn, not fixed.
-bool RepeatsADrawnCharacter(std::string_view body, const std::array<bool, 4>& fixed) {
-    const std::vector<std::string> characters = base::SplitCharacters(body);
+// The characters of wealth and prosperity: one or two make a shop name, more pile up (宏兴隆盛).
+constexpr std::array<std::string_view, 12> kWealthCharacters = {"兴", "隆", "盛", "旺", "富", "昌",
+                                                                "发", "裕", "丰", "利", "鑫", "金"};
+
+// True when a drawn character repeats another of the body, or sounds the same (华成诚, 鑫新): a
+// character the user fixed twice stays.
+bool RepeatsADrawnCharacter(AssociationFilter& filter, const std::vector<std::string>& characters,
+                            const std::array<bool, 4>& fixed) {
     for (std::size_t i = 0; i < characters.size(); ++i)
-        for (std::size_t j = i + 1; j < characters.size(); ++j)
-            if (characters[i] == characters[j] && !(i < 4 && j < 4 && fixed[i] && fixed[j]))
+        for (std::size_t j = i + 1; j < characters.size(); ++j) {
+            if (i < 4 && j < 4 && fixed[i] && fixed[j])
+                continue;
+            if (characters[i] == characters[j])
                 return true;
+            const std::string& a = filter.ReadingOf(characters[i]);
+            if (!a.empty() && a == filter.ReadingOf(characters[j]))
+                return true;
+        }
     return false;
+}
+
+bool PilesUpWealth(const std::vector<std::string>& characters) {
+    const auto count = std::count_if(characters.begin(), characters.end(), [](const std::string& c) {
+        return std::find(kWealthCharacters.begin(), kWealthCharacters.end(), c) != kWealthCharacters.end();
+    });
+    return count > 2;
 }
 
 // The line under the grid: how many names were found, or why none was and what to change.
@@ -70,9 +90,12 @@ std::vector<CandidateRow> KeepCandidates(AssociationFilter& filter, std::vector<
                                          const std::array<bool, 4>& fixed, std::string_view prefix,
                                          std::string_view suffix) {
     std::vector<CandidateRow> kept;
-    for (CandidateRow& row : rows)
-        if (!RepeatsADrawnCharacter(row.zi, fixed) && !filter.Reason(row.zi, prefix, suffix))
+    for (CandidateRow& row : rows) {
+        const std::vector<std::string> characters = base::SplitCharacters(row.zi);
+        if (!RepeatsADrawnCharacter(filter, characters, fixed) && !PilesUpWealth(characters) &&
+            !filter.Reason(row.zi, prefix, suffix))
             kept.push_back(std::move(row));
+    }
     return kept;
 }
 
