@@ -110,7 +110,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     }
 
     data::DataStore store(dataDir);
-    CommandContext context{store};
+    CommandContext context{store, &err};
     try {
         for (data::DataFileId id : chosen->DataFiles())
             store.Connection(id);

@@ -14,6 +14,9 @@ namespace korvani::cli {
 
 struct CommandContext {
     data::DataStore& store;
+    // Where a command writes a note that is no output line (why a search found nothing); none in
+    // tests that do not ask for it.
+    std::ostream* notes = nullptr;
 };
 
 // One command of korvani-cli. A fresh object parses and runs each invocation, and each line of a
