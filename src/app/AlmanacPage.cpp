@@ -6,11 +6,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "almanac/AlmanacGlossary.h"
 #include "almanac/DailyAlmanac.h"
 #include "app/ReportPage.h"
+#include "app/TFrmLuckyDays.h"
 #include "base/Errors.h"
 
 namespace korvani::app {
@@ -55,6 +57,11 @@ AlmanacPage::AlmanacPage(data::DataStore& store, QWidget* parent) : QWidget(pare
     m_year = box("SlYear", Numbers(kFirstYear, kLastYear, 4), today.toString(QStringLiteral("yyyy")), "年");
     m_month = box("SlMonth", Numbers(1, 12, 2), today.toString(QStringLiteral("MM")), "月");
     m_day = box("Slday", Numbers(1, 31, 2), today.toString(QStringLiteral("dd")), "日");
+    auto* luckyDays = new QPushButton(QStringLiteral("择吉日"), m_report);
+    luckyDays->setObjectName(QStringLiteral("BtnZeji"));
+    luckyDays->setToolTip(QStringLiteral("按法人的生辰，挑选开市、立券、挂匾、入宅等事的吉日"));
+    m_report->Buttons()->addWidget(luckyDays);
+    connect(luckyDays, &QPushButton::clicked, this, &AlmanacPage::BtnZejiClick);
     m_report->Buttons()->addStretch();
 
     m_overview = new QLabel(m_report);
@@ -88,5 +95,11 @@ AlmanacPage::AlmanacPage(data::DataStore& store, QWidget* parent) : QWidget(pare
 }
 
 void AlmanacPage::BtnHuangliClick() { m_report->Run(); }
+
+void AlmanacPage::BtnZejiClick() {
+    delete m_luckyDays.data();
+    m_luckyDays = new TFrmLuckyDays(m_store, m_representative(), window());
+    m_luckyDays->exec();
+}
 
 } // namespace korvani::app

@@ -32,7 +32,7 @@ QStringList Numbers(int first, int last) {
 
 } // namespace
 
-BirthFields BirthFields::Create(QWidget* parent, QGridLayout* layout, int row, const QString& suffix) {
+BirthFields BirthFields::Create(QWidget* parent, QGridLayout* layout, int row, const QString& suffix, bool withPerson) {
     BirthFields f;
     const auto edit = [&](const QString& name) {
         auto* e = new QLineEdit(parent);
@@ -41,10 +41,12 @@ BirthFields BirthFields::Create(QWidget* parent, QGridLayout* layout, int row, c
         e->setMaximumWidth(80);
         return e;
     };
-    f.surname = edit(QStringLiteral("Xing"));
-    f.givenName = edit(QStringLiteral("NameB"));
-    f.sex = Combo(parent, QStringLiteral("CBsex") + suffix, {QStringLiteral("男"), QStringLiteral("女")},
-                  QStringLiteral("男"), false);
+    if (withPerson) {
+        f.surname = edit(QStringLiteral("Xing"));
+        f.givenName = edit(QStringLiteral("NameB"));
+        f.sex = Combo(parent, QStringLiteral("CBsex") + suffix, {QStringLiteral("男"), QStringLiteral("女")},
+                      QStringLiteral("男"), false);
+    }
     f.calendar = Combo(parent, QStringLiteral("ComDate") + suffix, {QStringLiteral("公历"), QStringLiteral("农历")},
                        QStringLiteral("公历"), false);
     f.year = Combo(parent, QStringLiteral("SYear") + suffix, Numbers(1900, 2019), QStringLiteral("1980"), true);
@@ -62,6 +64,8 @@ BirthFields BirthFields::Create(QWidget* parent, QGridLayout* layout, int row, c
     };
     int column = 0;
     for (const auto& [label, widget] : cells) {
+        if (!widget)
+            continue;
         if (label)
             layout->addWidget(new QLabel(QString::fromUtf8(label), parent), row, column++, Qt::AlignRight);
         layout->addWidget(widget, row, column++);
@@ -71,9 +75,12 @@ BirthFields BirthFields::Create(QWidget* parent, QGridLayout* layout, int row, c
 
 chart::BirthInput BirthFields::Input() const {
     chart::BirthInput input;
-    input.surname = surname->text().toStdString();
-    input.givenName = givenName->text().toStdString();
-    input.sex = sex->currentText().toStdString();
+    if (surname)
+        input.surname = surname->text().toStdString();
+    if (givenName)
+        input.givenName = givenName->text().toStdString();
+    if (sex)
+        input.sex = sex->currentText().toStdString();
     input.lunar = calendar->currentIndex() != 0;
     input.year = year->currentText().toStdString();
     input.month = month->currentText().toStdString();
@@ -88,9 +95,12 @@ chart::BirthInput BirthFields::Input() const {
 }
 
 void BirthFields::SetInput(const chart::BirthInput& input) const {
-    surname->setText(QString::fromStdString(input.surname));
-    givenName->setText(QString::fromStdString(input.givenName));
-    sex->setCurrentIndex(input.sex == "男" ? 0 : 1);
+    if (surname)
+        surname->setText(QString::fromStdString(input.surname));
+    if (givenName)
+        givenName->setText(QString::fromStdString(input.givenName));
+    if (sex)
+        sex->setCurrentIndex(input.sex == "男" ? 0 : 1);
     calendar->setCurrentIndex(input.lunar ? 1 : 0);
     year->setCurrentText(QString::fromStdString(input.year));
     month->setCurrentText(QString::fromStdString(input.month));

@@ -25,8 +25,11 @@ struct BirthFields {
     QComboBox* hour = nullptr;
     QComboBox* minute = nullptr;
 
-    // Creates the controls with their labels in one row of `layout`.
-    static BirthFields Create(QWidget* parent, QGridLayout* layout, int row, const QString& suffix);
+    // Creates the controls with their labels in one row of `layout`. Without the person, the row
+    // has only the birth moment (calendar, date, hour, minute); surname, given name and sex stay
+    // null and read as empty, the sex as "男".
+    static BirthFields Create(QWidget* parent, QGridLayout* layout, int row, const QString& suffix,
+                              bool withPerson = true);
 
     chart::BirthInput Input() const;
     // Shows an input in the fields, as the user would have chosen it.

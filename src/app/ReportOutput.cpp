@@ -31,7 +31,7 @@ SaveDialog& Dialog() {
     return dialog;
 }
 
-bool IsBlank(const QPlainTextEdit* memo) { return memo->toPlainText().trimmed().isEmpty(); }
+bool IsBlank(const QStringList& lines) { return lines.join(QLatin1Char('\n')).trimmed().isEmpty(); }
 
 } // namespace
 
@@ -80,14 +80,18 @@ void PrintLines(QPrinter& printer, const QStringList& lines, QPageSize::PageSize
 }
 
 void PrintReport(QWidget* parent, const QPlainTextEdit* memo, QPageSize::PageSizeId paper) {
-    if (IsBlank(memo))
+    PrintReport(parent, ReportLines(memo), paper);
+}
+
+void PrintReport(QWidget* parent, const QStringList& lines, QPageSize::PageSizeId paper) {
+    if (IsBlank(lines))
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(paper));
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    PrintLines(printer, ReportLines(memo), paper);
+    PrintLines(printer, lines, paper);
 }
 
 QString SaveFileName(const QString& typed) {
@@ -117,7 +121,11 @@ std::optional<QString> WriteReportFile(const QString& path, const QStringList& l
 void SetSaveDialog(SaveDialog dialog) { Dialog() = std::move(dialog); }
 
 void SaveReport(QWidget* parent, const QPlainTextEdit* memo, const QString& defaultName) {
-    if (IsBlank(memo))
+    SaveReport(parent, ReportLines(memo), defaultName);
+}
+
+void SaveReport(QWidget* parent, const QStringList& lines, const QString& defaultName) {
+    if (IsBlank(lines))
         return;
     QString name = defaultName.trimmed();
     static const QString kForbidden = QStringLiteral("*/<>?\\|");
@@ -133,7 +141,7 @@ void SaveReport(QWidget* parent, const QPlainTextEdit* memo, const QString& defa
     if (chosen.isEmpty())
         return;
     const QString path = SaveFileName(chosen);
-    if (const auto reason = WriteReportFile(path, ReportLines(memo)))
+    if (const auto reason = WriteReportFile(path, lines))
         ShowInfo(parent, QStringLiteral("报告没有保存到“%1”：%2").arg(path, *reason));
 }
 

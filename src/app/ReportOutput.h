@@ -36,6 +36,8 @@ void PrintLines(QPrinter& printer, const QStringList& lines, QPageSize::PageSize
 
 // "打印": nothing for an empty memo; else the print dialog, then the memo's lines.
 void PrintReport(QWidget* parent, const QPlainTextEdit* memo, QPageSize::PageSizeId paper);
+// The same for a report that is not shown in a memo (a list of days).
+void PrintReport(QWidget* parent, const QStringList& lines, QPageSize::PageSizeId paper);
 
 // The file a typed save name writes to: ".txt" is added unless the name already ends in it.
 QString SaveFileName(const QString& typed);
@@ -51,5 +53,7 @@ void SetSaveDialog(SaveDialog dialog);
 // "保存": nothing for an empty memo; else the save dialog (title "保存", filter 文本文件 *.txt) and the
 // file, or a message that says the file was not saved and why.
 void SaveReport(QWidget* parent, const QPlainTextEdit* memo, const QString& defaultName);
+// The same for a report that is not shown in a memo.
+void SaveReport(QWidget* parent, const QStringList& lines, const QString& defaultName);
 
 } // namespace korvani::app

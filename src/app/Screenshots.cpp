@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
+#include <QDateEdit>
 #include <QDir>
 #include <QLineEdit>
 #include <QPointer>
@@ -17,6 +19,7 @@
 #include "app/SimplePages.h"
 #include "app/TFRM_Date.h"
 #include "app/TFrmIndex.h"
+#include "app/TFrmLuckyDays.h"
 #include "app/TFrmWangming.h"
 
 namespace korvani::app {
@@ -84,6 +87,16 @@ int RenderScreenshots(const QString& directory) {
     // The almanac as the tool button shows it: today's entry.
     window.findChild<QToolButton*>(QStringLiteral("RzToolButton5"))->click();
     written += Save(&window, dir, QStringLiteral("almanac"));
+
+    // 择吉日 with a search: the opening days of the first quarter of 2027 for the naming page's
+    // representative (born 1985-06-15).
+    auto* luckyDays = new TFrmLuckyDays(window.Store(), naming->Fields().Input(), &window);
+    luckyDays->findChild<QDateEdit*>(QStringLiteral("DateFrom"))->setDate(QDate(2027, 1, 1));
+    luckyDays->findChild<QDateEdit*>(QStringLiteral("DateTo"))->setDate(QDate(2027, 3, 31));
+    luckyDays->show();
+    luckyDays->BtnFindClick();
+    written += Save(luckyDays, dir, QStringLiteral("luckydays"));
+    luckyDays->close();
 
     const char* const others[] = {"dreams", "about", "tools"};
     for (int i = 0; i < 3; ++i) {

@@ -14,6 +14,7 @@
 #include "app/Contacts.h"
 #include "app/NumberWindows.h"
 #include "app/TFRM_Date.h"
+#include "app/TFrmLuckyDays.h"
 #include "app/TFrmWangming.h"
 
 namespace korvani::app {
@@ -59,7 +60,7 @@ QWidget* CreateAboutPage(QWidget* parent) {
     return page;
 }
 
-QWidget* CreateToolsPage(data::DataStore& store, QWidget* parent) {
+QWidget* CreateToolsPage(data::DataStore& store, std::function<chart::BirthInput()> representative, QWidget* parent) {
     auto* page = new QWidget(parent);
     page->setObjectName(QStringLiteral("TabSheet9"));
     auto* layout = new QVBoxLayout(page);
@@ -89,6 +90,11 @@ QWidget* CreateToolsPage(data::DataStore& store, QWidget* parent) {
     ConnectToolWindow(numbers[2], page, [](QWidget* owner) { return new TFrm_onther(owner); });
     ConnectToolWindow(numbers[3], page, [](QWidget* owner) { return new TFrmWangming(owner); });
     ConnectToolWindow(numbers[4], page, [](QWidget* owner) { return new TFRM_Date(owner); });
+    const auto days = group("黄道吉日", {{"RzToolButton41", "择吉日"}});
+    days[0]->setToolTip(QStringLiteral("按法人的生辰，挑选开市、立券、挂匾、入宅等事的吉日"));
+    ConnectToolWindow(days[0], page, [&store, representative](QWidget* owner) {
+        return new TFrmLuckyDays(store, representative(), owner);
+    });
     const auto about = group("关于我们", {{"RzToolButton37", "起名服务"},
                                           {"RzToolButton38", "联系QQ号"},
                                           {"RzToolButton39", "发送邮件"},

@@ -128,7 +128,10 @@ TFrmIndex::TFrmIndex(const std::string& dataDirectory, QWidget* parent)
     m_dreams = new DreamPage(*m_store, m_pages);
     m_pages->addWidget(m_dreams);
     m_pages->addWidget(CreateAboutPage(m_pages));
-    m_pages->addWidget(CreateToolsPage(*m_store, m_pages));
+    // The lucky-day window starts from the birth of the representative on the naming page.
+    const auto representative = [this] { return m_naming->Fields().Input(); };
+    m_almanac->SetRepresentative(representative);
+    m_pages->addWidget(CreateToolsPage(*m_store, representative, m_pages));
     m_pages->setCurrentIndex(NamingIndex);
 
     const auto show = [this](int index) { return [this, index] { m_pages->setCurrentIndex(index); }; };

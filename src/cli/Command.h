@@ -14,7 +14,8 @@ namespace korvani::cli {
 
 struct CommandContext {
     data::DataStore& store;
-    // Standard error, for signals that are no output (the beep of a bad digit pair); may be null.
+    // Standard error, for what is no output line: the beep of a bad digit pair, why a search found
+    // nothing. May be null.
     std::ostream* err = nullptr;
 };
 

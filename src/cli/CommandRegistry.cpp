@@ -8,6 +8,7 @@
 #include "cli/ChartCommands.h"
 #include "cli/DreamCommands.h"
 #include "cli/LookupCommand.h"
+#include "cli/LuckyDaysCommand.h"
 #include "cli/NameCommand.h"
 #include "cli/ReadingCommands.h"
 #include "naming/CandidatePage.h"
@@ -73,6 +74,8 @@ const std::vector<CommandInfo>& AllCommands() {
                 })},
         {"almanac", "黄历：每天的岁次、胎神、五行、冲煞、彭祖百忌、吉神凶神与宜忌",
          [] { return std::make_unique<AlmanacCommand>(); }},
+        {"luckydays", "择吉日：日期范围内宜办某事（默认开市）的日子，除去冲法人生肖的日子，按分数排列",
+         [] { return std::make_unique<LuckyDaysCommand>(); }},
         {"phonekey", "手机号码的测算键：第8位起的数字除以80的余数 (shoujiinfostr)",
          Lookup("NUMBER", "手机号码", {},
                 [](CommandContext&, const std::string& number) { return tools::shoujiinfostr(number); })},

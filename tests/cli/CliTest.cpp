@@ -383,3 +383,92 @@ TEST(Cli, UnscrambleCommand) {
     EXPECT_EQ(RunInProcess({"unscramble", "41", "--key", "k"}).err, "'k' 不是有效的整数\n");
     EXPECT_EQ(RunInProcess({"unscramble", "-"}, "41\n42 --key 7\n").out, "A\nB\n");
 }
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+} // namespace
+
+// One TAB-separated line per day, best first (the same days as the window's list, tests/almanac):
+// date, lunar date, day spirit with its path, officer, score, reasons.
+TEST(Cli, LuckyDaysBestFirstOrByDate) {
+    const std::vector<std::string> march = {"luckydays", "--from",  "2027-03-01", "--to",
+                                            "2027-3-31", "--birth", "1985-06-15"};
+    const CliRun run = RunInProcess(march);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[0], "2027-03-04\t正月廿七\t白虎(黑道)\t定日\t5\t黑道日（白虎），定日，吉神天德合、天恩、三合，"
+                        "宜开市、入宅、移徙、动土、修造、嫁娶；不冲属牛");
+    for (const std::string& line : lines)
+        EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 5) << line;
+
+    std::vector<std::string> byDate = march;
+    byDate.push_back("--by-date");
+    const std::vector<std::string> dated = Lines(RunInProcess(byDate).out);
+    ASSERT_EQ(dated.size(), 7u);
+    EXPECT_TRUE(dated[0].starts_with("2027-03-01\t正月廿四\t朱雀(黑道)\t除日\t1\t"));
+    EXPECT_TRUE(dated[6].starts_with("2027-03-27\t"));
+
+    // Without a birth no day is left out for a clash.
+    EXPECT_EQ(Lines(RunInProcess({"luckydays", "--from", "2027-03-01", "--to", "2027-03-31"}).out).size(), 8u);
+
+    // Born on the day of 立春 1985 (05:12): at 04:00 a rat, whom 2027-03-04 (壬午) clashes.
+    const auto day = [](const char* hour) {
+        return RunInProcess({"luckydays", "--from", "2027-03-04", "--to", "2027-03-04", "--birth", "1985-02-04",
+                             "--hour", hour, "--minute", "0"});
+    };
+    EXPECT_EQ(day("4").out, "");
+    EXPECT_TRUE(day("12").out.starts_with("2027-03-04\t"));
+}
+
+TEST(Cli, LuckyDaysBadInputAndEmptyResults) {
+    const auto run = [](std::vector<std::string> args) {
+        args.insert(args.begin(), "luckydays");
+        return RunInProcess(args);
+    };
+    const std::pair<std::vector<std::string>, std::string> bad[] = {
+        {{"--from", "2027-04-01", "--to", "2027-03-01"}, "起始日期不能晚于结束日期!\n"},
+        {{"--from", "2027-2-30", "--to", "2027-03-01"}, "'2027-2-30' 不是有效的日期\n"},
+        {{"--from", "1900-12-31", "--to", "1901-03-01"}, "日期须在1901-01-01至2100-12-31之间!\n"},
+        {{"--from", "2027-03-01", "--to", "2027-03-31", "--birth", "1985-13-01"}, "'1985-13-01' 不是有效的日期\n"},
+        {{"--from", "2027-03-01", "--to", "2027-03-31", "--birth", "1985-06-15", "--hour", "24"},
+         "'1985-06-15': 出生小时须在0至23之间!\n"},
+    };
+    for (const auto& [args, message] : bad) {
+        const CliRun r = run(args);
+        EXPECT_EQ(r.status, 2) << message;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, message);
+    }
+    const CliRun unknown = run({"--from", "2027-03-01", "--to", "2027-03-31", "--activity", "祭祀"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_TRUE(unknown.err.starts_with("“祭祀”不是可选的事项")) << unknown.err;
+    EXPECT_EQ(run({"--from", "2027-03-01"}).status, 2);
+    EXPECT_EQ(run({"--from", "2027-03-01", "--to", "2027-03-31", "--hour", "9"}).status, 2); // no birth
+    EXPECT_EQ(run({"--from", "2027-03-01", "--to", "2027-03-31", "extra"}).status, 2);
+
+    // Nothing found is no error: no line, and the reason on standard error.
+    const CliRun none = run({"--from", "2027-01-01", "--to", "2027-01-04"});
+    EXPECT_EQ(none.status, 0);
+    EXPECT_EQ(none.out, "");
+    EXPECT_EQ(none.err, "所选的4天里没有宜开市的日子：日期范围太短，请把结束日期往后放一些再查找。\n");
+
+    // The birth needs the term table of Tgcode.dll.
+    ScratchDir dir;
+    std::filesystem::copy_file(BuiltDataDir() / "OrvBirth.dll", dir.path() / "OrvBirth.dll");
+    EXPECT_EQ(RunInProcess({"luckydays", "--from", "2027-03-01", "--to", "2027-03-31"}, "", dir.path().string()).status,
+              0);
+    const CliRun noTerms = RunInProcess(
+        {"luckydays", "--from", "2027-03-01", "--to", "2027-03-31", "--birth", "1985-06-15"}, "", dir.path().string());
+    EXPECT_EQ(noTerms.status, 1);
+    EXPECT_NE(noTerms.err.find("Tgcode.dll"), std::string::npos);
+}
