@@ -84,9 +84,9 @@ int main(int argc, char** argv) {
         int maxStrokes = kMinimumPatternStrokes;
         {
             std::ofstream cyzi(out / "CYZI.tsv");
-            cyzi << "ID\tzi\twuhang\tft\tbh\trole\tgloss\n";
+            cyzi << "ID\tzi\twuhang\tft\tbh\trole\tgloss\tending\n";
             int id = 0;
-            for (auto& row : ReadTsv(argv[2], 4)) {
+            for (auto& row : ReadTsv(argv[2], 5)) {
                 const std::string& zi = row[0];
                 const auto it = word.find(zi);
                 if (it == word.end())
@@ -101,8 +101,10 @@ int main(int argc, char** argv) {
                                      c.wuhang + " in the character table (word_element_exceptions.tsv)");
                 if (row[3].empty())
                     throw BuildError(std::string(argv[2]) + ": " + zi + " has no gloss");
+                if (row[4] != "0" && row[4] != "1")
+                    throw BuildError(std::string(argv[2]) + ": " + zi + ": ending is 0 or 1");
                 cyzi << ++id << '\t' << zi << '\t' << c.wuhang << '\t' << c.ft << '\t' << c.bh << '\t' << row[1]
-                     << '\t' << row[3] << '\n';
+                     << '\t' << row[3] << '\t' << row[4] << '\n';
                 maxStrokes = std::max(maxStrokes, c.bh);
             }
         }

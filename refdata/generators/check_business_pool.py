@@ -33,6 +33,7 @@ status 1 when anything fails.
 Standard library only.
 """
 
+import collections
 import os
 import sys
 
@@ -115,7 +116,14 @@ def main():
 
     pool = {}
     seen = set()
-    for number, (zi, role, element, gloss) in read_table(POOL, ["zi", "role", "element", "gloss"]):
+    endings = collections.Counter()
+    for number, (zi, role, element, gloss, ending) in read_table(POOL, ["zi", "role", "element", "gloss", "ending"]):
+        if ending not in ("0", "1"):
+            fail(f"business_pool.tsv:{number}: ending {ending!r}, expected 0 or 1")
+        if ending == "1":
+            if role == "first":
+                fail(f"business_pool.tsv:{number}: {zi} is a trade ending but may only open a body")
+            endings[element] += 1
         check_zi("business_pool.tsv", number, zi, word, seen)
         if role not in ROLES:
             fail(f"business_pool.tsv:{number}: role {role!r}")

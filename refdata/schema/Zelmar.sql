@@ -13,7 +13,8 @@ CREATE TABLE CYZI (                   -- characters for free name positions: the
     ft     TEXT NOT NULL,
     bh     INTEGER NOT NULL,
     role   TEXT NOT NULL,             -- where it sits well in a body: first, last or either
-    gloss  TEXT NOT NULL              -- its meaning for a business name, a few words
+    gloss  TEXT NOT NULL,             -- its meaning for a business name, a few words
+    ending INTEGER NOT NULL           -- 1: a traditional trade ending (达 昌 隆 祥 源 ...), closes a body
 );
 CREATE TABLE MZ (                     -- ready two-character name words
     ID     INTEGER PRIMARY KEY,

@@ -10,9 +10,10 @@ namespace {
 
 // Sources of the templates. A free position draws pool characters whose role fits it: the first
 // position of a body takes head characters (宏 华 鼎 恒 ...), the last closing ones (达 通 盛 源 ...),
-// a middle one any. Where two free positions make one word of the body — the two halves of four
-// characters, the last two of three (the first two where the last is fixed) — a good name word
-// fills both (heads first, tails second), so that 宏图兴业 and 华通达 read as names; a free position beside a fixed character of the same word
+// a middle one any; a body of two or three free characters closes with a traditional trade ending
+// (宏达, 诚德丰). Where two free positions make one word of the body — the two halves of four
+// characters, the first two of three, the last two of three after a fixed first (华通达) — a good
+// name word fills both (heads first, tails second); a free position beside a fixed character of the same word
 // takes the partners that make a good word with it.
 constexpr Source F{SourceKind::Fixed};
 constexpr Source Chars(Role role, int sample) { return {SourceKind::Characters, sample, role}; }
@@ -26,10 +27,10 @@ constexpr Role Last = Role::Last;
 
 // The 25 templates: name length, fixed positions, the source of each position, the row limit.
 const std::vector<CandidateTemplate> kTemplates = {
-    {2, {false, false}, {Chars(First, 230), Chars(Last, 230)}, 50000},
+    {2, {false, false}, {Chars(First, 230), Chars(Role::End, 0)}, 50000},
     {2, {true, false}, {F, PartnerOf(0, Last, 0)}, 0},
     {2, {false, true}, {PartnerOf(1, First, 0), F}, 0},
-    {3, {false, false, false}, {Chars(First, 230), Words(Place::Tail)}, 50000},
+    {3, {false, false, false}, {Words(Place::Head), Chars(Role::End, 0)}, 50000},
     {3, {true, false, false}, {F, Words(Place::Tail)}, 0},
     {3, {false, true, false}, {PartnerOf(1, First, 200), F, Chars(Last, 200)}, 0},
     {3, {false, false, true}, {Words(Place::Head), F}, 0},
@@ -64,6 +65,8 @@ std::string RoleCondition(Role role) {
         return "role in ('first', 'either')";
     case Role::Last:
         return "role in ('last', 'either')";
+    case Role::End:
+        return "ending = 1";
     default:
         return "1 = 1";
     }

@@ -29,8 +29,9 @@ enum class SourceKind {
     Partner,    // the characters that make a grade A word with a fixed neighbour, else pool characters
 };
 
-// Where in the body a pool character sits well (CYZI.role).
-enum class Role { Any, First, Last };
+// Where in the body a pool character sits well (CYZI.role); End: the traditional trade endings
+// that close a shop name (CYZI.ending: 达 昌 隆 祥 源 ...).
+enum class Role { Any, First, Last, End };
 
 // Which half of a four-character body a name word fills (MZ.place).
 enum class Place { Head, Tail };

@@ -109,17 +109,23 @@ TEST_F(NamingTest, FourCharactersWithoutFixedOnesAreAHeadWordAndATailWord) {
 }
 
 // A drawn character sits where its role fits: two free characters are a head character and a
-// closing one; three are a head character and a tail word; no drawn character repeats another.
+// traditional trade ending; three are a head word and a trade ending; no drawn character repeats
+// another.
 TEST_F(NamingTest, DrawnCharactersSitWhereTheirRoleFits) {
     std::map<std::string, std::string> roles;
-    auto& pool = m_store.Connection(korvani::data::DataFileId::Zelmar).Prepare("select zi, role from CYZI");
-    while (pool.Step())
+    std::set<std::string> endings;
+    auto& pool =
+        m_store.Connection(korvani::data::DataFileId::Zelmar).Prepare("select zi, role, ending from CYZI");
+    while (pool.Step()) {
         roles[pool.Text(0)] = pool.Text(1);
-    std::set<std::string> tails;
+        if (pool.Int(2) == 1)
+            endings.insert(pool.Text(0));
+    }
+    std::set<std::string> heads;
     auto& words = m_store.Connection(korvani::data::DataFileId::Zelmar)
-                      .Prepare("select zi from MZ where grade = 'A' and place in ('tail', 'both')");
+                      .Prepare("select zi from MZ where grade = 'A' and place in ('head', 'both')");
     while (words.Step())
-        tails.insert(words.Text(0));
+        heads.insert(words.Text(0));
     RandomSource random(5);
     for (int length : {2, 3}) {
         const NamingOutcome outcome = RunNaming(m_store, {Birth(), "", "", length, {}}, random);
@@ -127,11 +133,11 @@ TEST_F(NamingTest, DrawnCharactersSitWhereTheirRoleFits) {
         ASSERT_FALSE(outcome.result->rows.empty()) << length;
         for (const CandidateRow& row : outcome.result->rows) {
             const auto c = korvani::base::SplitCharacters(row.zi);
-            EXPECT_NE(roles.at(c.front()), "last") << row.zi;
             if (length == 2)
-                EXPECT_NE(roles.at(c.back()), "first") << row.zi;
+                EXPECT_NE(roles.at(c.front()), "last") << row.zi;
             else
-                EXPECT_TRUE(tails.count(c[1] + c[2])) << row.zi;
+                EXPECT_TRUE(heads.count(c[0] + c[1])) << row.zi;
+            EXPECT_TRUE(endings.count(c.back())) << row.zi;
             EXPECT_EQ(std::set<std::string>(c.begin(), c.end()).size(), c.size()) << row.zi;
         }
     }
