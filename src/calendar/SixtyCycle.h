@@ -13,7 +13,9 @@ class SixtyCycle {
 public:
     static constexpr int kCount = 60;
 
-    constexpr explicit SixtyCycle(int index = 0) : m_index(((index % kCount) + kCount) % kCount) {}
+    // 甲子. Not explicit, so that an array of pillars can be value-initialised with {}.
+    constexpr SixtyCycle() = default;
+    constexpr explicit SixtyCycle(int index) : m_index(((index % kCount) + kCount) % kCount) {}
     // The pair of a stem and a branch. Only stems and branches of the same yin or yang meet in the
     // cycle; for a mixed pair the stem decides within the branch's pairs.
     static constexpr SixtyCycle Of(HeavenlyStem stem, EarthlyBranch branch) {
@@ -33,7 +35,7 @@ public:
     friend constexpr bool operator==(SixtyCycle, SixtyCycle) = default;
 
 private:
-    int m_index;
+    int m_index = 0;
 };
 
 // 五虎遁: the stem of the month of a given branch in a year of the given stem. The 寅 month of a 甲
