@@ -38,10 +38,18 @@ std::vector<std::string> SplitBlanks(const std::string& line) {
     return tokens;
 }
 
-// CLI11 takes the arguments in reverse order.
+// CLI11 takes the arguments in reverse order. The parser keeps what it could not place (a word
+// past the last argument, an unknown option); that is bad input, named in the order given.
 void Parse(CLI::App& app, std::vector<std::string> args) {
     std::reverse(args.begin(), args.end());
     app.parse(args);
+    const std::vector<std::string> extras = app.remaining(true);
+    if (!extras.empty()) {
+        std::string words;
+        for (const std::string& word : extras)
+            words += (words.empty() ? "" : " ") + word;
+        throw InputError(fmt::format("多余的参数或不认识的选项：{}", words));
+    }
 }
 
 const CommandInfo* FindCommand(const std::string& name) {
@@ -63,6 +71,7 @@ int RunBatch(const CommandInfo& info, CommandContext& context, std::istream& in,
         // The command object outlives the parser that writes into it.
         const auto command = info.make();
         CLI::App app(info.description, info.name);
+        app.allow_extras();
         command->Declare(app);
         std::ostringstream result;
         try {
@@ -100,6 +109,9 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     CLI::App app("Korvani 店铺公司起名软件的命令行：与桌面程序同一套计算。", "korvani-cli");
     app.add_option("--data-dir", dataDir, "存放五个数据文件的文件夹（默认为程序所在文件夹）");
     app.require_subcommand(1, 1);
+    // Words the parser cannot place are kept and refused after parsing, by Parse (the subcommands
+    // inherit this).
+    app.allow_extras();
     std::vector<std::pair<CLI::App*, std::size_t>> subcommands;
     for (const CommandInfo& info : AllCommands()) {
         CLI::App* sub = app.add_subcommand(info.name, info.description);
@@ -117,6 +129,9 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
         return app.exit(e, out, err) == 0 ? kExitDone : kExitBadInput;
     } catch (const CLI::ParseError& e) {
         err << ParseErrorMessage(e) << '\n';
+        return kExitBadInput;
+    } catch (const InputError& e) {
+        err << e.what() << '\n';
         return kExitBadInput;
     }
 

@@ -57,6 +57,7 @@ TEST(CliInputChecks, ParserRefusalsNameWhatIsWrong) {
     ExpectBadInput({"element"}, "缺少参数 CHAR");
     ExpectBadInput({"element", "甲", "乙"}, "多余的参数或不认识的选项：乙");
     ExpectBadInput({"lunar", "--week", "2000-01-01"}, "多余的参数或不认识的选项：--week");
+    ExpectBadInput({"element", "甲", "--data-dir", "/x", "乙"}, "多余的参数或不认识的选项：--data-dir /x 乙");
     ExpectBadInput({"lunar", "--from", "2000-01-01"}, "--from 须与 --to 一起给出");
     ExpectBadInput({"lunar", "2000-01-01", "--from", "2000-01-01", "--to", "2000-01-02"},
                    "DATE 不能与 --from 一起给出");
