@@ -5,8 +5,9 @@
 // Each TSV file fills the table named after it: first line the column names, then one row per line,
 // fields separated by TAB. Values are bound as text; the columns' declared types turn numbers into
 // numbers. A `meta` table records the file name and the data version, which the program checks when
-// it opens the file. The file is written under a temporary name and renamed at the end, so a failed
-// build never leaves a half-written data file behind.
+// it opens the file. Last the file is sealed with the digest of its bytes (data/DataFileSeal.h),
+// which the program checks before it reads anything from it. The file is written under a temporary
+// name and renamed at the end, so a failed build never leaves a half-written data file behind.
 
 #include <cstdio>
 #include <filesystem>
@@ -18,6 +19,7 @@
 #include <vector>
 
 #include "base/Utf8.h"
+#include "data/DataFileSeal.h"
 #include "data/SqliteDatabase.h"
 
 namespace fs = std::filesystem;
@@ -129,6 +131,7 @@ int main(int argc, char** argv) {
             db.Execute("PRAGMA journal_mode = DELETE");
             db.Execute("VACUUM");
         }
+        korvani::data::SealDataFile(temporary.string());
         fs::rename(temporary, output);
     } catch (const std::exception& e) {
         std::error_code ignored;

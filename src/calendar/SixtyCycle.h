@@ -13,7 +13,8 @@ class SixtyCycle {
 public:
     static constexpr int kCount = 60;
 
-    constexpr SixtyCycle() = default; // 甲子
+    // 甲子. Not explicit, so that an array of pillars can be value-initialised with {}.
+    constexpr SixtyCycle() = default;
     constexpr explicit SixtyCycle(int index) : m_index(((index % kCount) + kCount) % kCount) {}
     // The pair of a stem and a branch. Only stems and branches of the same yin or yang meet in the
     // cycle; for a mixed pair the stem decides within the branch's pairs.

@@ -8,6 +8,7 @@
 #include "calendar/CalendarLabels.h"
 #include "calendar/LunarCalendar.h"
 #include "calendar/window/WindowCalendar.h"
+#include "cli/OptionChecks.h"
 
 namespace korvani::cli {
 
@@ -60,17 +61,18 @@ void DayListCommand::Declare(CLI::App& app) {
     to->needs(from);
     dates->excludes(from);
     app.require_option(1, 0);
+    m_fromOption = from;
 }
 
 void DayListCommand::Run(CommandContext&, std::ostream& out) {
-    if (!m_from.empty()) {
-        const int first = base::DayNumber(base::ParseDate(m_from));
-        const int last = base::DayNumber(base::ParseDate(m_to));
+    // A range given is a range, even when a bound is empty: the empty text is no date.
+    if (m_fromOption && m_fromOption->count() > 0) {
+        const DayRange range = ParseDayRange(m_from, m_to);
         // Check both ends before printing, so that a range is refused whole.
-        m_line(base::DateOfDayNumber(first), m_from);
-        m_line(base::DateOfDayNumber(last), m_to);
+        m_line(base::DateOfDayNumber(range.first), m_from);
+        m_line(base::DateOfDayNumber(range.last), m_to);
         std::string lines;
-        for (int day = first; day <= last; ++day)
+        for (int day = range.first; day <= range.last; ++day)
             (lines += m_line(base::DateOfDayNumber(day), m_from)) += '\n';
         out << lines;
         return;

@@ -25,6 +25,7 @@ private:
     std::vector<std::string> m_dates;
     std::string m_from;
     std::string m_to;
+    const CLI::Option* m_fromOption = nullptr;
 };
 
 // `solar YEAR MONTH DAY [--leap]` → the solar day of a lunar date.

@@ -7,9 +7,10 @@
 #include "base/Errors.h"
 #include "base/Parse.h"
 #include "base/Text.h"
-#include "reports/BirthChartReport.h"
 #include "chart/ChartDetails.h"
 #include "chart/FourPillars.h"
+#include "cli/OptionChecks.h"
+#include "reports/BirthChartReport.h"
 
 namespace korvani::cli {
 
@@ -22,9 +23,9 @@ int CurrentYear() {
 void BirthOptions::Declare(CLI::App& app) {
     app.add_option("--surname", surname, "姓");
     app.add_option("--given", given, "名");
-    app.add_option("--sex", sex, "性别：男 或 女")->capture_default_str();
+    app.add_option("--sex", sex, "性别：男 或 女")->check(OneOf({"男", "女"}, "性别"))->capture_default_str();
     app.add_option("--calendar", calendar, "solar（公历）或 lunar（农历）")
-        ->check(CLI::IsMember({"solar", "lunar"}))
+        ->check(OneOf({"solar", "lunar"}, "历法"))
         ->capture_default_str();
     app.add_option("--year", year, "出生年")->capture_default_str();
     app.add_option("--month", month, "出生月")->capture_default_str();
@@ -65,9 +66,9 @@ void PillarsCommand::Declare(CLI::App& app) {
     app.add_option("DATE", m_date, "公历日期 yyyy-mm-dd")->required();
     app.add_option("HOUR", m_hour, "小时 0 至 23")->required();
     app.add_option("MINUTE", m_minute, "分钟 0 至 59")->required();
-    app.add_option("SEX", m_sex, "男 或 女")->required();
+    app.add_option("SEX", m_sex, "男 或 女")->required()->check(OneOf({"男", "女"}, "性别"));
     app.add_option("--before-term", m_beforeTerm, "1：生于节气时刻之前，0：之后（缺省时按数据文件）")
-        ->check(CLI::IsMember({"0", "1"}));
+        ->check(OneOf({"0", "1"}, "--before-term 的值"));
 }
 
 std::vector<data::DataFileId> PillarsCommand::DataFiles() const {
@@ -90,18 +91,16 @@ void PillarsCommand::Run(CommandContext& context, std::ostream& out) {
             ? chart::ComputeFourPillars(context.store, date.year, date.month, date.day, hour, minute, m_sex)
             : chart::ComputeFourPillars(m_beforeTerm == "1", date.year, date.month, date.day, hour, minute, m_sex);
     if (!m_details) {
-        out << fmt::format("{}\t{} {} {} {}\n", p.BornBeforeTerm ? 1 : 0, p.YearPillar.Name(),
-                           p.MonthPillar.Name(), p.DayPillar.Name(),
-                           p.HourPillar.Name());
+        out << fmt::format("{}\t{} {} {} {}\n", p.BornBeforeTerm ? 1 : 0, p.YearPillar.Name(), p.MonthPillar.Name(),
+                           p.DayPillar.Name(), p.HourPillar.Name());
         return;
     }
     const chart::ChartDetails d = chart::ComputeChartDetails(p);
     std::string luck;
     for (const chart::Pillar& pillar : d.LuckPillars)
         luck += (luck.empty() ? "" : " ") + pillar.Name();
-    out << fmt::format("{}\t{}\t{}\t{}\t{}\t{}\t{}\t{}\t{}\n", d.ConceptionPillar.Name(),
-                       d.LuckBackward ? 1 : 0, d.TermDays, d.StartAge, luck, d.YearHidden, d.MonthHidden, d.DayHidden,
-                       d.HourHidden);
+    out << fmt::format("{}\t{}\t{}\t{}\t{}\t{}\t{}\t{}\t{}\n", d.ConceptionPillar.Name(), d.LuckBackward ? 1 : 0,
+                       d.TermDays, d.StartAge, luck, d.YearHidden, d.MonthHidden, d.DayHidden, d.HourHidden);
 }
 
 void ChartCommand::Declare(CLI::App& app) { m_birth.Declare(app); }

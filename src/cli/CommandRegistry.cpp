@@ -23,8 +23,8 @@ namespace {
 using data::DataFileId;
 
 std::function<std::unique_ptr<Command>()> Lookup(std::string argument, std::string help, std::vector<DataFileId> files,
-                                                 LookupCommand::Answer answer) {
-    return [=] { return std::make_unique<LookupCommand>(argument, help, files, answer); };
+                                                 LookupCommand::Answer answer, bool ownTextCheck = false) {
+    return [=] { return std::make_unique<LookupCommand>(argument, help, files, answer, ownTextCheck); };
 }
 
 } // namespace
@@ -100,7 +100,8 @@ const std::vector<CommandInfo>& AllCommands() {
                  });
          }},
         {"netname", "网名与性格：网名最后一个字的拼音首字母所对应的性格 (NetNamePersonality)",
-         Lookup("NAME", "网名", {}, NetNameLine)},
+         // The window's own message for a character outside GBK ("请不要输入特殊字符").
+         Lookup("NAME", "网名", {}, NetNameLine, true)},
         {"dream", "解梦：分类树 (--tree)、某个标题的解说 (--title)、查找 (--search)",
          [] { return std::make_unique<DreamCommand>(); }},
         {"unscramble", "把加密存放的解梦文字还原 (UnscrambleText)",

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <limits>
 
 #include "cli/ChartCommands.h"
 
@@ -16,12 +17,13 @@ public:
 
 private:
     BirthOptions m_birth;
-    int m_length = 2;
+    std::string m_length = "2";
     std::array<std::string, 4> m_fixed;
     std::string m_prefix;
     std::string m_suffix;
     std::string m_seed;
-    int m_pages = 1;
+    const CLI::Option* m_seedOption = nullptr;
+    std::string m_pages = "1";
 };
 
 } // namespace korvani::cli

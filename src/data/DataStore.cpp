@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <fmt/format.h>
 
+#include "data/DataFileSeal.h"
+
 namespace korvani::data {
 
 namespace {
@@ -42,6 +44,19 @@ SqliteDatabase& DataStore::Connection(DataFileId id) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
         throw DataFileError(name, fmt::format("找不到数据文件“{}”：{}", name, path));
+
+    // Every byte is checked against the file's seal before the engine reads any of it: a damaged
+    // page would otherwise give wrong answers or empty ones without a word.
+    switch (CheckSeal(path)) {
+    case SealState::Sound:
+        break;
+    case SealState::Broken:
+        throw DataFileError(name, fmt::format("数据文件“{}”已损坏：内容与生成时的校验值不符：{}", name, path));
+    case SealState::Unsealed:
+        throw DataFileError(name, fmt::format("数据文件“{}”没有校验值，不是本程序生成的数据文件：{}", name, path));
+    case SealState::Unreadable:
+        throw DataFileError(name, fmt::format("无法读取数据文件“{}”：{}", name, path));
+    }
 
     std::unique_ptr<SqliteDatabase> db;
     std::string storedName;

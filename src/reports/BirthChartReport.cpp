@@ -1,5 +1,6 @@
 #include "reports/BirthChartReport.h"
 
+#include "base/Gbk.h"
 #include "base/Parse.h"
 #include "base/Text.h"
 #include "base/Utf8.h"
@@ -30,13 +31,19 @@ std::string YearPillarOf(int year) { return calendar::SixtyCycle(year - 1864).Na
 // Age text of the minor-luck table: two digits below ten.
 std::string AgeText(int age) { return (age > 9 ? std::to_string(age) : "0" + std::to_string(age)) + "岁"; }
 
-
 std::optional<ValidationMessage> CheckInput(const BirthInput& input) {
     using base::Trim;
     if (Trim(input.surname).empty())
         return ValidationMessage{"姓不能为空!", InputField::Surname};
     if (Trim(input.givenName).empty())
         return ValidationMessage{"名不能为空!", InputField::GivenName};
+    // The names are printed as typed: a character that GBK cannot hold (or a text that is not
+    // UTF-8) is refused, as the company-name report refuses it, and never reaches the memo.
+    for (const auto& [text, field] :
+         {std::pair{&input.surname, InputField::Surname}, std::pair{&input.givenName, InputField::GivenName}}) {
+        if (const auto bad = base::FirstNonGbkCharacter(*text))
+            return ValidationMessage{base::GbkEncodeError(*bad).what(), field};
+    }
     return CheckBirthDateFields(input);
 }
 
@@ -73,8 +80,9 @@ ReportOutcome BuildBirthChartReport(data::DataStore& store, const BirthInput& in
     add(EightCharactersLine(p));
 
     // Hidden stems: the first character of each column, then the second and third where there are.
-    const std::vector<std::vector<std::string>> hidden = {base::SplitCharacters(d.YearHidden), base::SplitCharacters(d.MonthHidden),
-                                                          base::SplitCharacters(d.DayHidden), base::SplitCharacters(d.HourHidden)};
+    const std::vector<std::vector<std::string>> hidden = {
+        base::SplitCharacters(d.YearHidden), base::SplitCharacters(d.MonthHidden), base::SplitCharacters(d.DayHidden),
+        base::SplitCharacters(d.HourHidden)};
     std::string first = "遁藏：";
     for (std::size_t i = 0; i < hidden.size(); ++i)
         first += (i ? " " : "") + hidden[i][0] + G(hidden[i][0]);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "calendar/CalendarLabels.h"
 #include "calendar/window/WindowCalendar.h"
 
@@ -77,4 +79,36 @@ TEST(WindowCalendar, TermDaysMostlyAgreeWithTheMeanYearTerms) {
     }
     EXPECT_EQ(terms, 3600);
     EXPECT_GT(agree, 3400);
+}
+
+// Every int in a date's fields is answered without overflow or a read outside the tables: a day that
+// does not exist has no lunar date, term or festival.
+TEST(WindowCalendar, EveryIntInADateIsAnswered) {
+    const int kInts[] = {INT_MIN, INT_MIN + 1, -1, 0, 1, 2, 12, 13, 29, 31, 32, 1901, 2050, INT_MAX - 1, INT_MAX};
+    for (int year : kInts) {
+        for (int month : kInts) {
+            for (int day : kInts) {
+                const CivilDate date{year, month, day};
+                const bool exists = year >= 1901 && year <= 2050 && month >= 1 && month <= 12 && day >= 1 &&
+                                    day <= korvani::base::DaysInMonth(year, month);
+                EXPECT_EQ(WindowLunarCode(date) != 0, exists) << year << "-" << month << "-" << day;
+                if (!exists) {
+                    EXPECT_EQ(WindowMonthText(date), "");
+                    EXPECT_EQ(WindowDayText(date), "");
+                    EXPECT_EQ(WindowLunarFestival(date), "");
+                    EXPECT_EQ(WindowSolarTerm(date), "");
+                }
+                EXPECT_FALSE(WindowYearAnimal(date).empty());
+                WindowSolarFestival(day, date);
+                WindowConstellation(day, date);
+            }
+        }
+    }
+    // The year's branch counts on past the int's ends: 1960 and the smallest int are both 子 years.
+    EXPECT_EQ(WindowYearAnimal({1960, 6, 1}), "子鼠");
+    EXPECT_EQ(WindowYearAnimal({INT_MIN, 6, 1}), "子鼠");
+    EXPECT_EQ(WindowYearAnimal({INT_MAX, 6, 1}), "卯兔");
+    EXPECT_EQ(WindowSolarFestival(INT_MIN, {2024, 5, 1}), "");
+    EXPECT_EQ(WindowSolarFestival(INT_MAX, {2024, 11, 1}), "");
+    EXPECT_EQ(WindowConstellation(INT_MIN, {2024, 5, 1}), "");
 }

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <sqlite3.h>
-
 #include "chart/BoneWeight.h"
+#include "support/DataFileEdit.h"
 #include "support/TestDataDir.h"
 
 using namespace korvani::chart;
 using korvani::data::DataStore;
+using korvani::testing::EditDataFile;
 using korvani::testing::ScratchDir;
 
 TEST(BoneWeight, KeyOfATotal) {
@@ -22,8 +22,6 @@ class BoneWeightLines : public testing::Test {
 protected:
     void SetUp() override {
         m_dir.CopyDataFiles();
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open((m_dir.path() / "dream.dll").string().c_str(), &db), SQLITE_OK);
         const char* sql = "insert or replace into chenggu1 values ('y', 1.2);"
                           "insert or replace into chenggu2 values ('m', 0.7);"
                           "insert or replace into chenggu3 values ('d', 1.6);"
@@ -31,8 +29,7 @@ protected:
                           "insert or replace into chenggu values ('41', ' 诗四一 ', ' 解四一 ');"
                           "insert or replace into chenggu values ('40', '诗四', '解四');"
                           "delete from chenggu where weight = '34';";
-        ASSERT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK);
-        sqlite3_close(db);
+        ASSERT_EQ(EditDataFile(m_dir.path() / "dream.dll", sql), "");
     }
     ScratchDir m_dir;
     DataStore m_store{m_dir.path().string()};
@@ -51,10 +48,7 @@ TEST_F(BoneWeightLines, WeightVerseAndExplanation) {
 }
 
 TEST_F(BoneWeightLines, WholeWeightHasNoQian) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open((m_dir.path() / "dream.dll").string().c_str(), &db), SQLITE_OK);
-    sqlite3_exec(db, "insert or replace into chenggu4 values ('t3', 0.5)", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+    ASSERT_EQ(EditDataFile(m_dir.path() / "dream.dll", "insert or replace into chenggu4 values ('t3', 0.5)"), "");
     DataStore store(m_dir.path().string());
     EXPECT_EQ(BoneWeightLine(store, "y", "m", "d", 0, "t3"), "你的骨重为：4两");
     EXPECT_EQ(BoneWeightLine(store, "y", "m", "d", 1, "t3"), "骨重诗评：诗四");

@@ -1,50 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
-#include <sstream>
 
 #include "almanac/DreamScramble.h"
 #include "cli/Cli.h"
+#include "support/CliRun.h"
 #include "support/GoldenFile.h"
-#include "support/TestDataDir.h"
 
-using korvani::cli::RunCli;
 using korvani::testing::BuiltDataDir;
+using korvani::testing::CliRun;
+using korvani::testing::Quoted;
+using korvani::testing::RunInProcess;
 using korvani::testing::ScratchDir;
-
-namespace {
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunInProcess(const std::vector<std::string>& args, const std::string& input = "",
-                    const std::string& dataDir = BuiltDataDir().string()) {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCli(args, in, out, err, dataDir);
-    return {status, out.str(), err.str()};
-}
-
-// Runs a shell command line and returns its exit status and standard output.
-std::pair<int, std::string> Shell(const std::string& command) {
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    std::array<char, 4096> buffer;
-    while (std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe))
-        output.append(buffer.data(), n);
-    const int status = pclose(pipe);
-    return {WEXITSTATUS(status), output};
-}
-
-std::string Quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
-
-} // namespace
+using korvani::testing::Shell;
 
 TEST(Cli, ElementOfACharacter) {
     const CliRun run = RunInProcess({"element", "甲"});

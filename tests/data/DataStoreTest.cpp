@@ -2,11 +2,11 @@
 
 #include <map>
 #include <set>
-#include <sqlite3.h>
 
 #include "chart/ChartDetails.h"
-#include "data/Tgcode.h"
 #include "data/DataStore.h"
+#include "data/Tgcode.h"
+#include "support/DataFileEdit.h"
 #include "support/TestDataDir.h"
 
 using namespace korvani::data;
@@ -158,10 +158,10 @@ TEST(DataStore, RefusesAFileOfAnotherKindOrVersion) {
     }
     dir.CopyDataFiles();
     {
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open((dir.path() / "OrvFile.dll").string().c_str(), &db), SQLITE_OK);
-        sqlite3_exec(db, "update meta set value = '999' where key = 'data_version'", nullptr, nullptr, nullptr);
-        sqlite3_close(db);
+        // A sound file of another data version, sealed by its own build.
+        ASSERT_EQ(korvani::testing::EditDataFile(dir.path() / "OrvFile.dll",
+                                                 "update meta set value = '999' where key = 'data_version'"),
+                  "");
         DataStore store(dir.path().string());
         const std::string message = MessageOf(store, DataFileId::OrvFile);
         EXPECT_NE(message.find("OrvFile.dll"), std::string::npos) << message;

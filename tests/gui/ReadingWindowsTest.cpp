@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -171,6 +172,28 @@ private slots:
         lost.Entry()->setText(QStringLiteral("13800130160"));
         lost.RzBitBtn1Click();
         QCOMPARE(lost.Line("RzLabel10")->text(), QStringLiteral("超吉"));
+    }
+
+    // A damaged dream.dll is shown as a missing one is: the error box names it, the labels stay.
+    void telephoneWindowNamesADamagedFile() {
+        QTemporaryDir dir;
+        const QString copy = dir.filePath(QStringLiteral("dream.dll"));
+        QVERIFY(QFile::copy(QStringLiteral(KORVANI_BIN_DIR "/dream.dll"), copy));
+        QFile file(copy);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.seek(file.size() / 2));
+        const char byte = file.peek(1).at(0);
+        file.write(QByteArray(1, static_cast<char>(byte ^ 1)));
+        file.close();
+
+        korvani::data::DataStore damaged(dir.path().toStdString());
+        TFrm_SJcs window(damaged);
+        window.Entry()->setText(QStringLiteral("13800130123"));
+        window.show();
+        QCOMPARE(m_messages.size(), size_t(1));
+        QCOMPARE(m_messages[0].title, QStringLiteral("错误"));
+        QVERIFY(m_messages[0].text.contains(QStringLiteral("数据文件“dream.dll”已损坏")));
+        QCOMPARE(NumberLabels(window), QStringList({"", "", "", ""}));
     }
 
     void qqAndAnyNumberWindows() {

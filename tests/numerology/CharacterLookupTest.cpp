@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <sqlite3.h>
 
-#include "support/TestDataDir.h"
 #include "chart/ChartDetails.h"
 #include "numerology/CharacterLookup.h"
+#include "support/DataFileEdit.h"
+#include "support/TestDataDir.h"
 
 using namespace korvani::numerology;
 using korvani::data::DataStore;
@@ -64,8 +64,7 @@ TEST_F(CharacterLookupTest, TraditionalFormOfEveryCharacter) {
 
 TEST_F(CharacterLookupTest, HostileKeysFindNothing) {
     for (const char* key : {"'", "%", "'; drop table word; --", "江'", "%江%"}) {
-        EXPECT_EQ(StrokeCount(m_store, key), key == std::string("江'") || key == std::string("%江%") ? 7 : 0)
-            << key;
+        EXPECT_EQ(StrokeCount(m_store, key), key == std::string("江'") || key == std::string("%江%") ? 7 : 0) << key;
         EXPECT_EQ(korvani::chart::CharacterElement(m_store, key), "") << key;
     }
     EXPECT_EQ(StrokeCount(m_store, "江"), 7);
@@ -74,10 +73,9 @@ TEST_F(CharacterLookupTest, HostileKeysFindNothing) {
 TEST(CharacterLookupStoredForms, OnlyTheFirstCharacterOfAStoredFormCounts) {
     ScratchDir dir;
     dir.CopyDataFiles();
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open((dir.path() / "Zelmar.dll").string().c_str(), &db), SQLITE_OK);
-    sqlite3_exec(db, "update word set ft = '  乾 幹 ' where zi = '干'", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+    ASSERT_EQ(
+        korvani::testing::EditDataFile(dir.path() / "Zelmar.dll", "update word set ft = '  乾 幹 ' where zi = '干'"),
+        "");
     DataStore store(dir.path().string());
     EXPECT_EQ(TraditionalForm(store, "干江"), "乾江");
 }

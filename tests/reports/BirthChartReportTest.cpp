@@ -8,10 +8,10 @@
 
 using namespace korvani::chart;
 using namespace korvani::reports;
+using korvani::InputError;
 using korvani::base::InputField;
 using korvani::base::ReportOutcome;
 using korvani::base::ValidationMessage;
-using korvani::InputError;
 using korvani::testing::BuiltDataDir;
 
 namespace {
@@ -44,8 +44,7 @@ TEST_F(BirthChartReportTest, GoldenReports) {
         const ReportOutcome outcome = Report(input);
         ASSERT_FALSE(outcome.message) << file << ": " << outcome.message->text;
         const std::string made = korvani::testing::JoinedLines(outcome.lines);
-        EXPECT_EQ(made, korvani::testing::Golden("chart/" + std::string(file), made))
-            << file;
+        EXPECT_EQ(made, korvani::testing::Golden("chart/" + std::string(file), made)) << file;
     }
 }
 
@@ -56,6 +55,12 @@ TEST_F(BirthChartReportTest, InputChecksInTheirOrder) {
     EXPECT_EQ(Message(input), (ValidationMessage{"姓不能为空!", InputField::Surname}));
     input.surname = "张";
     EXPECT_EQ(Message(input), (ValidationMessage{"名不能为空!", InputField::GivenName}));
+    // Names that GBK cannot hold, or bytes that are no UTF-8, never reach the memo.
+    input.givenName = "三😀";
+    EXPECT_EQ(Message(input), (ValidationMessage{"字符“😀”(U+1F600)不能用GBK编码", InputField::GivenName}));
+    input.surname = "\xff";
+    EXPECT_EQ(Message(input), (ValidationMessage{"字符“\xEF\xBF\xBD”(U+FFFD)不能用GBK编码", InputField::Surname}));
+    input.surname = "张";
     input.givenName = "三";
     input.year = "";
     input.month = "";

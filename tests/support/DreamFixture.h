@@ -6,6 +6,7 @@
 #include <string>
 
 #include "almanac/DreamScramble.h"
+#include "data/DataFileSeal.h"
 
 namespace korvani::testing {
 
@@ -48,6 +49,8 @@ inline void AddDreamOddCases(const std::filesystem::path& dreamFile) {
         db, "insert into Tclass (ZMID, ZMCLASS) values ('96', '  夜空  '), ('97', '特殊条目'), ('98', '梦见扫帚星')",
         nullptr, nullptr, nullptr);
     sqlite3_close(db);
+    // Sealed again, as the builder seals the files it writes, so that the store reads the copy.
+    data::SealDataFile(dreamFile.string());
 }
 
 } // namespace korvani::testing

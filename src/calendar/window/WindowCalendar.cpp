@@ -55,7 +55,12 @@ constexpr std::array<std::string_view, 31> kDayNames = {"",     "初一", "初�
                                                         "初八", "初九", "初十", "十一", "十二", "十三", "十四", "十五",
                                                         "十六", "十七", "十八", "十九", "二十", "廿一", "廿二", "廿三",
                                                         "廿四", "廿五", "廿六", "廿七", "廿八", "廿九", "三十"};
-bool InRange(const base::CivilDate& date) { return date.year >= kFirstWindowYear && date.year <= kLastWindowYear; }
+// An existing day of the window's years. Every day count below starts from such a day, so that no
+// field of a date, whatever int it holds, reaches the day arithmetic or indexes a table.
+bool InRange(const base::CivilDate& date) {
+    return date.year >= kFirstWindowYear && date.year <= kLastWindowYear &&
+           base::IsValidDate(date.year, date.month, date.day);
+}
 
 base::CivilDate NextDay(const base::CivilDate& date) { return base::DateOfDayNumber(base::DayNumber(date) + 1); }
 
@@ -130,14 +135,15 @@ std::string WindowLunarFestival(const base::CivilDate& date) {
     for (const Festival& f : kFestivals)
         if (day == f.day && month == f.month)
             return f.name;
-    if (month != "正月" && WindowMonthText(NextDay(date)) == "正月")
+    if (InRange(date) && month != "正月" && WindowMonthText(NextDay(date)) == "正月")
         return "除夕";
     return {};
 }
 
 std::string WindowSolarFestival(int day, const base::CivilDate& date) {
-    const int week = (day - 1) / 7;
     const bool valid = base::IsValidDate(date.year, date.month, day);
+    // The week of the month (0 for days 1..7) and the day of the week, of an existing day only.
+    const int week = valid ? (day - 1) / 7 : -1;
     const int weekday = valid ? base::DayOfWeek({date.year, date.month, day}) : -1;
     switch (date.month) {
     case 1:
@@ -192,7 +198,8 @@ std::string WindowSolarTerm(const base::CivilDate& date) {
 }
 
 std::string WindowYearAnimal(const base::CivilDate& date) {
-    int k = ((date.year - 1972) % 12 + 12) % 12;
+    // The branch of the year counted from 1972 (a 子 year); remainders first, so that no year overflows.
+    int k = (date.year % 12 - 1972 % 12 + 24) % 12;
     if (date.month <= 3) {
         const std::string month = WindowMonthText(date);
         if (month.find("冬") != std::string::npos || month.find("腊") != std::string::npos)

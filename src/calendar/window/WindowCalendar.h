@@ -6,13 +6,15 @@
 
 // The calendar window's own Chinese calendar for the Gregorian years 1901 to 2050: its lunar
 // table, solar-term days, traditional month names (正月, 冬月, 腊月), festivals, year animal and
-// constellation. Separate from the report calendar, whose names and tables differ.
+// constellation. Separate from the report calendar, whose names and tables differ. Every function
+// answers for every int in a date's fields: a day that does not exist counts as outside the years.
 namespace korvani::calendar::window {
 
 inline constexpr int kFirstWindowYear = 1901;
 inline constexpr int kLastWindowYear = 2050;
 
-// month × 100 + day of the lunar date, negated in a leap month; 0 outside 1901..2050.
+// month × 100 + day of the lunar date, negated in a leap month; 0 outside 1901..2050 (and for a day
+// that does not exist).
 int WindowLunarCode(const base::CivilDate& date);
 
 // 正月 .. 腊月; 闰 + the name without 月 in a leap month (闰二, 闰冬); "" outside 1901..2050.
