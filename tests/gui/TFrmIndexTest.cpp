@@ -203,7 +203,7 @@ private slots:
         chart->Fields().day->setCurrentText(QStringLiteral("31"));
         chart->RzButton2Click();
         QCOMPARE(m_messages.back().title, QStringLiteral("错误"));
-        QCOMPARE(m_messages.back().text, QStringLiteral("'1985-6-31' is not a valid date"));
+        QCOMPARE(m_messages.back().text, QStringLiteral("'1985-6-31' 不是有效的日期"));
         QVERIFY(Find<QPlainTextEdit>(chart, "Memo1")->toPlainText().isEmpty());
     }
 

@@ -8,10 +8,10 @@
 
 using namespace korvani::chart;
 using namespace korvani::reports;
+using korvani::InputError;
 using korvani::base::InputField;
 using korvani::base::ReportOutcome;
 using korvani::base::ValidationMessage;
-using korvani::InputError;
 using korvani::testing::BuiltDataDir;
 
 namespace {
@@ -44,8 +44,7 @@ TEST_F(BirthChartReportTest, GoldenReports) {
         const ReportOutcome outcome = Report(input);
         ASSERT_FALSE(outcome.message) << file << ": " << outcome.message->text;
         const std::string made = korvani::testing::JoinedLines(outcome.lines);
-        EXPECT_EQ(made, korvani::testing::Golden("chart/" + std::string(file), made))
-            << file;
+        EXPECT_EQ(made, korvani::testing::Golden("chart/" + std::string(file), made)) << file;
     }
 }
 
@@ -75,7 +74,7 @@ TEST_F(BirthChartReportTest, DatesThatCannotBeConverted) {
         Report(Birth("1980", "2", "30", 0, "0", "男"));
         FAIL();
     } catch (const InputError& e) {
-        EXPECT_STREQ(e.what(), "'1980-2-30' is not a valid date");
+        EXPECT_STREQ(e.what(), "'1980-2-30' 不是有效的日期");
     }
     EXPECT_THROW(Report(Birth("1980", "1", "1", 0, "5a", "男")), InputError);
     EXPECT_THROW(Report(Birth("一九八〇", "1", "1", 0, "0", "男", true)), InputError);
