@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableView>
@@ -363,23 +362,6 @@ private slots:
         });
         SaveReport(nullptr, &empty, QString());
         QVERIFY(!asked);
-    }
-
-    void printsToAPdfFile() {
-        QTemporaryDir dir;
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        const QString path = dir.filePath(QStringLiteral("report.pdf"));
-        printer.setOutputFileName(path);
-        QStringList lines;
-        for (int i = 0; i < 120; ++i)
-            lines << QStringLiteral("第%1行：十神：比肩   正印   日元   七杀").arg(i + 1);
-        PrintLines(printer, lines, QPageSize::A4);
-        QFile pdf(path);
-        QVERIFY(pdf.open(QIODevice::ReadOnly));
-        const QByteArray bytes = pdf.readAll();
-        QVERIFY(bytes.startsWith("%PDF"));
-        QVERIFY(bytes.count("/Type /Page\n") + bytes.count("/Type /Page ") + bytes.count("/Type /Page>") >= 2);
     }
 
     void closeButtonRemovesLockFiles() {
