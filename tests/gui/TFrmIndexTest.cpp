@@ -17,6 +17,7 @@
 #include "app/AlmanacPage.h"
 #include "app/AnalysisPage.h"
 #include "app/Application.h"
+#include "app/CandidateGridView.h"
 #include "app/ChartPage.h"
 #include "app/NamingPage.h"
 #include "app/ReportOutput.h"
@@ -164,10 +165,11 @@ private slots:
         QVERIFY(report.contains(QStringLiteral("企业名称：") + body));
         QVERIFY(report.contains(QStringLiteral("45分")));
 
-        // The heading row and empty rows open nothing.
+        // With no row chosen nothing opens; a message asks for a name.
         page->GridView()->setCurrentIndex(QModelIndex());
         page->RzBitBtn4Click();
         QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QCOMPARE(m_messages.back().text, QStringLiteral("请先在列表中选择一个名字。"));
     }
 
     void eachPagesInputCheckShowsItsMessageAndChangesNothing() {
