@@ -76,9 +76,9 @@ private slots:
         QCOMPARE(window.size(), QSize(800, 590));
         QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(window.Pages()->currentWidget(), window.Naming());
-        // The tool buttons switch pages; their hints are their tooltips.
+        // The tool buttons switch pages; their hints, with their keys, are their tooltips.
         auto* chart = Find<QToolButton>(&window, "RzToolButton3");
-        QCOMPARE(chart->toolTip(), QStringLiteral("生辰八字分析及起名建议"));
+        QCOMPARE(chart->toolTip(), QStringLiteral("生辰八字分析及起名建议（Alt+3）"));
         chart->click();
         QCOMPARE(window.Pages()->currentWidget(), window.Chart());
         Find<QToolButton>(&window, "RzToolButton1")->click();
