@@ -31,7 +31,7 @@ bool RepeatsADrawnCharacter(std::string_view body, const std::array<bool, 4>& fi
     return false;
 }
 
-// The line under the grid: how many names were found, or why none was and what to change.
+// The note beside the run buttons: how many names were found, or why none was and what to change.
 std::string ResultNote(data::DataStore& store, std::size_t found, const std::array<std::string, 4>& fixed,
                        const std::vector<std::string>& required) {
     if (found > 0)
@@ -77,8 +77,8 @@ std::vector<CandidateRow> KeepCandidates(AssociationFilter& filter, std::vector<
 }
 
 NamingOutcome RunNaming(data::DataStore& store, const NamingRequest& request, base::RandomSource& random) {
-    using base::Trim;
     using base::InputField;
+    using base::Trim;
     using base::ValidationMessage;
     const chart::BirthInput& birth = request.birth;
     const auto refuse = [](const char* text, InputField focus = InputField::None) {

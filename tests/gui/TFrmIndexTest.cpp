@@ -110,7 +110,7 @@ private slots:
             second << grid->Cell(r, 4);
         QVERIFY(first != second);
         QVERIFY(Find<QPushButton>(page, "RzBitBtn5")->isEnabled());
-        // The line under the grid counts the names; the body cell explains its characters.
+        // The note beside the buttons counts the names; the body cell explains its characters.
         QVERIFY(Find<QLabel>(page, "LabelResult")->text().startsWith(QStringLiteral("共找到")));
         const QString glosses = grid->data(grid->index(0, 4), Qt::ToolTipRole).toString();
         QVERIFY(glosses.contains(QStringLiteral("：")));
