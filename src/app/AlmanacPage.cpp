@@ -11,6 +11,7 @@
 
 #include "almanac/AlmanacGlossary.h"
 #include "almanac/DailyAlmanac.h"
+#include "app/EnterKey.h"
 #include "app/ReportPage.h"
 #include "app/TFrmLuckyDays.h"
 #include "base/Errors.h"
@@ -92,6 +93,8 @@ AlmanacPage::AlmanacPage(data::DataStore& store, QWidget* parent) : QWidget(pare
         m_overview->setText(QString::fromStdString(outcome.entry->overview));
         return base::ReportOutcome{std::nullopt, outcome.entry->lines};
     });
+    // Enter in a date box shows the day, as 查看 does.
+    RunOnEnter(m_report, m_report->RunButton());
 }
 
 void AlmanacPage::BtnHuangliClick() { m_report->Run(); }

@@ -1,12 +1,13 @@
 #include "app/AnalysisPage.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/EnterKey.h"
 #include "naming/AssociationFilter.h"
 
 namespace korvani::app {
@@ -45,14 +46,20 @@ TFrmNamemain::TFrmNamemain(data::DataStore& store, QWidget* parent) : QDialog(pa
         m_glosses->setVisible(!lines.isEmpty());
     };
     connect(m_form->ShortName(), &QLineEdit::textChanged, this, showGlosses);
-    m_form->Fields().sex->setEditable(true);
-    m_form->Fields().calendar->setEditable(true);
+    // On this window the sex and calendar boxes take typed text too; Enter in them writes the report.
+    for (QComboBox* combo : {m_form->Fields().sex, m_form->Fields().calendar}) {
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        OnEnter(combo->lineEdit(), [this] { m_form->RunButton()->click(); });
+    }
     layout->addWidget(m_form);
     auto* quit = new QPushButton(QStringLiteral("退出"), this);
     quit->setObjectName(QStringLiteral("RzBitBtn3"));
     m_form->Buttons()->addWidget(quit);
     m_form->Buttons()->addStretch();
     connect(quit, &QPushButton::clicked, this, &QDialog::close);
+    // Enter where no field takes it writes the report, rather than closing the window.
+    m_form->RunButton()->setDefault(true);
 }
 
 void TFrmNamemain::showEvent(QShowEvent* event) {

@@ -1,11 +1,13 @@
 #include "app/BirthFields.h"
 
 #include <QComboBox>
+#include <QDate>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 
 #include "app/GbkLengthValidator.h"
+#include "base/Text.h"
 #include "reports/CompanyNameReport.h"
 
 namespace korvani::app {
@@ -18,6 +20,8 @@ QComboBox* Combo(QWidget* parent, const QString& name, const QStringList& items,
     combo->setObjectName(name);
     combo->addItems(items);
     combo->setEditable(editable);
+    // A typed value is read as it stands; it does not become a new item of the list.
+    combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCurrentText(current);
     combo->setMaxVisibleItems(12);
     return combo;
@@ -49,7 +53,9 @@ BirthFields BirthFields::Create(QWidget* parent, QGridLayout* layout, int row, c
     }
     f.calendar = Combo(parent, QStringLiteral("ComDate") + suffix, {QStringLiteral("公历"), QStringLiteral("农历")},
                        QStringLiteral("公历"), false);
-    f.year = Combo(parent, QStringLiteral("SYear") + suffix, Numbers(1900, 2019), QStringLiteral("1980"), true);
+    // The years from 1900 to this one: a company's representative may have been born in any of them.
+    f.year = Combo(parent, QStringLiteral("SYear") + suffix, Numbers(1900, QDate::currentDate().year()),
+                   QStringLiteral("1980"), true);
     f.month = Combo(parent, QStringLiteral("SMonth") + suffix, Numbers(1, 12), QStringLiteral("1"), true);
     f.day = Combo(parent, QStringLiteral("Sday") + suffix, Numbers(1, 31), QStringLiteral("1"), true);
     QStringList hours;
@@ -59,7 +65,7 @@ BirthFields BirthFields::Create(QWidget* parent, QGridLayout* layout, int row, c
     f.minute = Combo(parent, QStringLiteral("CBFen") + suffix, Numbers(0, 59), QStringLiteral("0"), true);
 
     const std::pair<const char*, QWidget*> cells[] = {
-        {"姓", f.surname}, {"名", f.givenName}, {"姓别", f.sex}, {nullptr, f.calendar}, {"年", f.year},
+        {"姓", f.surname}, {"名", f.givenName}, {"性别", f.sex}, {nullptr, f.calendar}, {"年", f.year},
         {"月", f.month},   {"日", f.day},       {"时", f.hour},  {"分", f.minute},
     };
     int column = 0;
@@ -85,11 +91,9 @@ chart::BirthInput BirthFields::Input() const {
     input.year = year->currentText().toStdString();
     input.month = month->currentText().toStdString();
     input.day = day->currentText().toStdString();
-    // The hour list's items are the hours 0 to 23 in order.
-    if (hour->currentIndex() >= 0)
-        input.hour = hour->currentIndex();
-    else
-        input.hour.reset();
+    // The hour as the box shows it, a list item or typed ("5", "卯5"): read when the birth is resolved.
+    input.hour.reset();
+    input.hourText = hour->currentText().toStdString();
     input.minute = minute->currentText().toStdString();
     return input;
 }
@@ -105,7 +109,16 @@ void BirthFields::SetInput(const chart::BirthInput& input) const {
     year->setCurrentText(QString::fromStdString(input.year));
     month->setCurrentText(QString::fromStdString(input.month));
     day->setCurrentText(QString::fromStdString(input.day));
-    hour->setCurrentIndex(input.hour.value_or(-1));
+    if (!base::Trim(input.hourText).empty()) {
+        // A list item chooses its row; a typed hour stays as typed.
+        const QString text = QString::fromStdString(input.hourText);
+        if (const int item = hour->findText(text); item >= 0)
+            hour->setCurrentIndex(item);
+        else
+            hour->setCurrentText(text);
+    }
+    else
+        hour->setCurrentIndex(input.hour.value_or(-1));
     minute->setCurrentText(QString::fromStdString(input.minute));
 }
 

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/EnterKey.h"
 #include "app/ReportPage.h"
 #include "reports/BirthChartReport.h"
 
@@ -30,6 +31,8 @@ ChartPage::ChartPage(data::DataStore& store, QWidget* parent) : QWidget(parent),
     m_report->SetReport(
         [this] { return reports::BuildBirthChartReport(m_store, m_fields.Input(), QDate::currentDate().year()); });
     m_report->SetFocusField([this](base::InputField field) { return m_fields.Field(field); });
+    // Enter in any of the birth fields writes the report, as 分析 does.
+    RunOnEnter(m_report, m_report->RunButton());
     m_report->SetSaveName([this] {
         return m_fields.surname->text().trimmed() + m_fields.givenName->text().trimmed() + QStringLiteral("的八字");
     });

@@ -14,6 +14,9 @@ class QPushButton;
 
 namespace korvani::app {
 
+// The width of the region prefix and industry suffix fields, in Chinese characters.
+inline constexpr int kAffixFieldCharacters = 20;
+
 // The inputs and the memo of the company-name analysis, as the analysis page and the name-analysis
 // window both show them: the representative's row, 地区前缀, 企业简称, 行业后缀, the buttons and RzMemo1.
 class CompanyNameForm : public QWidget {
@@ -31,6 +34,7 @@ public:
     QLineEdit* Suffix() const { return m_suffix; }
     QPlainTextEdit* Memo() const;
     QHBoxLayout* Buttons() const;
+    QPushButton* RunButton() const;
 
     // Writes the report (the run button's handler).
     void RunReport();

@@ -15,7 +15,11 @@
 #include <QVBoxLayout>
 
 #include "app/AnalysisPage.h"
+#include "app/CandidateGridView.h"
+#include "app/EnterKey.h"
+#include "app/Fonts.h"
 #include "app/GbkLengthValidator.h"
+#include "app/HintLabel.h"
 #include "app/PageCommand.h"
 #include "reports/CompanyNameReport.h"
 
@@ -23,65 +27,73 @@ namespace korvani::app {
 
 namespace {
 
-QLabel* Hint(const char* text, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setStyleSheet(QStringLiteral("color: #6b6b6b;"));
-    label->setWordWrap(true);
-    // The hint takes the width that is left and wraps, rather than widening the page.
-    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    label->setMinimumHeight(label->fontMetrics().height() * 2 + 2);
+QLabel* Caption(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setStyleSheet(QStringLiteral("font-weight: bold;"));
     return label;
 }
-
-constexpr int kColumnWidths[] = {43, 183, 194, 57, 57, 58, 55, 56, 54};
 
 } // namespace
 
 NamingPage::NamingPage(data::DataStore& store, QWidget* parent) : QWidget(parent), m_store(store) {
     setObjectName(QStringLiteral("TabSheet1"));
+    // A compact input area, so that the grid shows at least twelve rows in the main window.
     auto* layout = new QVBoxLayout(this);
-    layout->setSpacing(4);
+    layout->setContentsMargins(4, 2, 4, 2);
+    layout->setSpacing(3);
 
     auto* person = new QGroupBox(QStringLiteral("企业法人"), this);
     auto* personGrid = new QGridLayout(person);
+    personGrid->setContentsMargins(6, 2, 6, 4);
     m_fields = BirthFields::Create(person, personGrid, 0, QString());
     layout->addWidget(person);
 
-    auto* names = new QGroupBox(QStringLiteral("企业名称"), this);
-    auto* grid = new QGridLayout(names);
-    grid->addWidget(new QLabel(QStringLiteral("地区前缀"), names), 0, 0);
-    m_prefix = new QLineEdit(names);
-    m_prefix->setObjectName(QStringLiteral("NameBegin"));
-    m_prefix->setValidator(new GbkLengthValidator(static_cast<int>(reports::kAffixMaxBytes), m_prefix));
-    grid->addWidget(m_prefix, 0, 1, 1, 5);
-    grid->addWidget(Hint("如企业名称：【成都三好科技有限公司】的【成都】代表企业行政所在地，也可以不设置", names), 0,
-                    6);
+    auto* grid = new QGridLayout;
+    grid->setContentsMargins(6, 0, 6, 0);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(2);
+    const int fieldWidth = WidthForCharacters(fontMetrics(), kAffixFieldCharacters);
+    const auto affix = [&](int row, const char* caption, const char* name, const char* hint) {
+        grid->addWidget(Caption(QString::fromUtf8(caption), this), row, 0);
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(QString::fromUtf8(name));
+        edit->setValidator(new GbkLengthValidator(static_cast<int>(reports::kAffixMaxBytes), edit));
+        edit->setFixedWidth(fieldWidth);
+        grid->addWidget(edit, row, 1);
+        grid->addWidget(new HintLabel(QString::fromUtf8(hint), this), row, 2);
+        return edit;
+    };
+    m_prefix = affix(0, "地区前缀", "NameBegin",
+                     "如企业名称：【成都三好科技有限公司】的【成都】代表企业行政所在地，也可以不设置");
 
-    grid->addWidget(new QLabel(QStringLiteral("字词限定"), names), 1, 0);
+    grid->addWidget(Caption(QStringLiteral("字词限定"), this), 1, 0);
+    auto* fixedRow = new QHBoxLayout;
+    fixedRow->setSpacing(4);
     for (int i = 0; i < 4; ++i) {
-        m_fixed[i] = new QLineEdit(names);
+        m_fixed[i] = new QLineEdit(this);
         m_fixed[i]->setObjectName(QStringLiteral("Namezhi%1").arg(i + 1));
         m_fixed[i]->setValidator(new GbkLengthValidator(2, m_fixed[i]));
-        m_fixed[i]->setMaximumWidth(36);
-        grid->addWidget(m_fixed[i], 1, 1 + i);
+        m_fixed[i]->setFixedWidth(WidthForCharacters(fontMetrics(), 1) + 8);
+        m_fixed[i]->setAlignment(Qt::AlignCenter);
+        fixedRow->addWidget(m_fixed[i]);
     }
-    m_length = new QComboBox(names);
+    m_length = new QComboBox(this);
     m_length->setObjectName(QStringLiteral("CBZS"));
     m_length->addItems({QStringLiteral("二字名"), QStringLiteral("三字名"), QStringLiteral("四字名")});
-    grid->addWidget(m_length, 1, 5);
-    grid->addWidget(Hint("需固定字说明：如主体名【三好】可以固定为【三】或【好】", names), 1, 6);
+    fixedRow->addWidget(m_length);
+    fixedRow->addStretch();
+    grid->addLayout(fixedRow, 1, 1);
+    grid->addWidget(new HintLabel(QStringLiteral("需固定字说明：如主体名【三好】可以固定为【三】或【好】"), this), 1,
+                    2);
 
-    grid->addWidget(new QLabel(QStringLiteral("行业后缀"), names), 2, 0);
-    m_suffix = new QLineEdit(names);
-    m_suffix->setObjectName(QStringLiteral("NameEnd"));
-    m_suffix->setValidator(new GbkLengthValidator(static_cast<int>(reports::kAffixMaxBytes), m_suffix));
-    grid->addWidget(m_suffix, 2, 1, 1, 5);
-    grid->addWidget(Hint("店铺或企业的行业名称：如科技有限公司、服务中心、研究院、服装店、宾馆、健身房等", names), 2,
-                    6);
-    grid->setColumnStretch(6, 1);
-    layout->addWidget(names);
+    m_suffix = affix(2, "行业后缀", "NameEnd",
+                     "店铺或企业的行业名称：如科技有限公司、服务中心、研究院、服装店、宾馆、健身房等");
+    grid->setColumnStretch(2, 1);
+    layout->addLayout(grid);
 
+    // The buttons, and beside them the line that says what the run found.
     auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(6, 0, 6, 0);
     m_run = new QPushButton(QStringLiteral("马上起名"), this);
     m_run->setObjectName(QStringLiteral("RzBitBtn5"));
     m_more = new QPushButton(QStringLiteral("继续显示"), this);
@@ -92,25 +104,26 @@ NamingPage::NamingPage(data::DataStore& store, QWidget* parent) : QWidget(parent
     buttons->addWidget(m_run);
     buttons->addWidget(m_more);
     buttons->addWidget(details);
-    buttons->addStretch();
+    m_note = new QLabel(this);
+    m_note->setObjectName(QStringLiteral("LabelResult"));
+    m_note->setWordWrap(true);
+    m_note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    buttons->addSpacing(8);
+    buttons->addWidget(m_note, 1);
     layout->addLayout(buttons);
 
     m_model = new CandidateGridModel(this);
-    m_grid = new QTableView(this);
+    m_grid = new CandidateGridView(this);
     m_grid->setObjectName(QStringLiteral("RzStringGrid1"));
     m_grid->setModel(m_model);
     m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid->verticalHeader()->setMinimumSectionSize(18);
     m_grid->verticalHeader()->setDefaultSectionSize(18);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    for (int c = 0; c < 9; ++c)
-        m_grid->setColumnWidth(c, kColumnWidths[c]);
     layout->addWidget(m_grid, 1);
-    m_note = new QLabel(this);
-    m_note->setObjectName(QStringLiteral("LabelResult"));
-    m_note->setWordWrap(true);
-    layout->addWidget(m_note);
     m_model->SetGlosses([this](const QString& body) {
         QStringList lines;
         for (const std::string& line : naming::BodyGlosses(m_store, body.toStdString()))
@@ -124,6 +137,10 @@ NamingPage::NamingPage(data::DataStore& store, QWidget* parent) : QWidget(parent
     connect(m_grid, &QTableView::doubleClicked, this, &NamingPage::RzBitBtn4Click);
     connect(m_length, &QComboBox::currentIndexChanged, this, &NamingPage::CBZSChange);
     CBZSChange(0);
+
+    // Enter in any field runs the naming; Enter on a row of the grid opens its analysis.
+    RunOnEnter(this, m_run, {m_grid});
+    OnEnter(m_grid, [this] { RzBitBtn4Click(); });
 }
 
 void NamingPage::CBZSChange(int item) {
@@ -167,13 +184,17 @@ void NamingPage::ShowCandidatePage() {
         return;
     m_model->SetPage(
         naming::ShowCandidatePage(*m_result, m_prefix->text().toStdString(), m_suffix->text().toStdString(), m_random));
+    m_grid->StartPage();
 }
 
 void NamingPage::RzBitBtn4Click() {
-    const QModelIndex current = m_grid->currentIndex();
-    const QString body = m_model->Cell(current.isValid() ? current.row() : -1, 4).trimmed();
-    if (body.isEmpty())
+    // The chosen row: a selected one (a current cell that the user never chose does not count).
+    const QModelIndexList chosen = m_grid->selectionModel()->selectedRows();
+    const QString body = m_model->Cell(chosen.isEmpty() ? -1 : chosen.front().row(), 4).trimmed();
+    if (body.isEmpty()) {
+        ShowInfo(this, QStringLiteral("请先在列表中选择一个名字。"));
         return;
+    }
     NameAnalysisValues v;
     v.birth = m_fields.Input();
     v.birth.surname = base::TrimCopy(v.birth.surname);

@@ -12,12 +12,12 @@
 
 class QComboBox;
 class QLineEdit;
-class QPushButton;
-class QTableView;
-
 class QLabel;
+class QPushButton;
 
 namespace korvani::app {
+
+class CandidateGridView;
 
 // The naming page (公司起名): birth data, affixes, fixed characters and name length; the run, the
 // pages of candidates and the opening of a candidate's analysis.
@@ -29,14 +29,15 @@ public:
 
     BirthFields& Fields() { return m_fields; }
     CandidateGridModel* Grid() const { return m_model; }
-    QTableView* GridView() const { return m_grid; }
+    CandidateGridView* GridView() const { return m_grid; }
     void SetRandomSource(base::RandomSource random) { m_random = random; }
 
     // "马上起名": one naming run and its first page.
     void RzBitBtn5Click();
     // "继续显示": a fresh page of the same result.
     void RzBitBtn2Click();
-    // "查看详细" and a double click on the grid: the selected candidate's analysis.
+    // "查看详细", a double click on the grid and Enter on a row: the selected candidate's analysis;
+    // with no candidate chosen, a message that asks for one.
     void RzBitBtn4Click();
     // The name length changed: which fixed-character fields are usable.
     void CBZSChange(int item);
@@ -52,7 +53,7 @@ private:
     QComboBox* m_length;
     QPushButton* m_run;
     QPushButton* m_more;
-    QTableView* m_grid;
+    CandidateGridView* m_grid;
     QLabel* m_note;
     CandidateGridModel* m_model;
     std::optional<naming::NamingResult> m_result;

@@ -1,10 +1,9 @@
 #include "app/ReportOutput.h"
 
-#include "app/Fonts.h"
+#include "app/PrintedReport.h"
 
 #include <QFile>
 #include <QFileDialog>
-#include <QMarginsF>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -13,7 +12,6 @@
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QTextBlock>
-#include <QTextDocument>
 
 #include "base/Gbk.h"
 
@@ -28,6 +26,11 @@ MessageSink& Sink() {
 
 SaveDialog& Dialog() {
     static SaveDialog dialog;
+    return dialog;
+}
+
+PrintDialog& PrintDialogHook() {
+    static PrintDialog dialog;
     return dialog;
 }
 
@@ -71,13 +74,21 @@ QStringList ReportLines(const QPlainTextEdit* memo) {
 }
 
 void PrintLines(QPrinter& printer, const QStringList& lines, QPageSize::PageSizeId paper) {
-    printer.setPageSize(QPageSize(paper));
-    printer.setPageMargins(QMarginsF(12.7, 12.7, 12.7, 12.7), QPageLayout::Millimeter);
-    QTextDocument document;
-    document.setDefaultFont(UiFont(10));
-    document.setPlainText(lines.join(QLatin1Char('\n')));
-    document.print(&printer);
+    printer.setFullPage(false);
+    printer.setPageLayout(PrintedReport::PageLayout(paper));
+    const PrintedReport report(lines, paper, &printer);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return;
+    for (int page = 0; page < report.PageCount(); ++page) {
+        if (page > 0)
+            printer.newPage();
+        report.PaintPage(painter, page);
+    }
+    painter.end();
 }
+
+void SetPrintDialog(PrintDialog dialog) { PrintDialogHook() = std::move(dialog); }
 
 void PrintReport(QWidget* parent, const QPlainTextEdit* memo, QPageSize::PageSizeId paper) {
     PrintReport(parent, ReportLines(memo), paper);
@@ -87,10 +98,15 @@ void PrintReport(QWidget* parent, const QStringList& lines, QPageSize::PageSizeI
     if (IsBlank(lines))
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(paper));
-    QPrintDialog dialog(&printer, parent);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
+    printer.setPageLayout(PrintedReport::PageLayout(paper));
+    if (PrintDialogHook()) {
+        if (!PrintDialogHook()(parent, printer))
+            return;
+    } else {
+        QPrintDialog dialog(&printer, parent);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+    }
     PrintLines(printer, lines, paper);
 }
 

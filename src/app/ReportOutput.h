@@ -31,8 +31,14 @@ void SetReportLines(QPlainTextEdit* memo, const std::vector<std::string>& lines)
 // The lines of a memo.
 QStringList ReportLines(const QPlainTextEdit* memo);
 
-// Prints lines on the printer, page after page, with margins of 12.7 mm and the given paper.
+// Prints lines on the printer, page after page, on the given paper with the report's page setup
+// (PrintedReport: margins of 12.7 mm, header and footer bands of 6.35 mm, the report font).
 void PrintLines(QPrinter& printer, const QStringList& lines, QPageSize::PageSizeId paper);
+
+// Lets the user choose the printer, page range and copies; false when the user cancels. Replaced in
+// tests, which print to a PDF file instead.
+using PrintDialog = std::function<bool(QWidget* parent, QPrinter& printer)>;
+void SetPrintDialog(PrintDialog dialog);
 
 // "打印": nothing for an empty memo; else the print dialog, then the memo's lines.
 void PrintReport(QWidget* parent, const QPlainTextEdit* memo, QPageSize::PageSizeId paper);

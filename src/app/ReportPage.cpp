@@ -24,7 +24,7 @@ ReportPage::ReportPage(const Names& names, bool editableMemo, QPageSize::PageSiz
         m_buttons->addWidget(b);
         return b;
     };
-    QPushButton* run = button(names.run, names.runText);
+    m_run = button(names.run, names.runText);
     QPushButton* print = button(names.print, QStringLiteral("打印"));
     QPushButton* save = names.save.isEmpty() ? nullptr : button(names.save, QStringLiteral("保存"));
     layout->addLayout(m_buttons);
@@ -42,7 +42,7 @@ ReportPage::ReportPage(const Names& names, bool editableMemo, QPageSize::PageSiz
     }
     layout->addLayout(m_memoRow, 1);
 
-    connect(run, &QPushButton::clicked, this, &ReportPage::Run);
+    connect(m_run, &QPushButton::clicked, this, &ReportPage::Run);
     connect(print, &QPushButton::clicked, this, [this, paper] { PrintReport(this, m_memo, paper); });
     if (save)
         connect(save, &QPushButton::clicked, this, [this] { SaveReport(this, m_memo, m_saveName()); });

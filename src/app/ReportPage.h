@@ -33,6 +33,7 @@ public:
     QVBoxLayout* Inputs() const { return m_inputs; }
     QHBoxLayout* Buttons() const { return m_buttons; }
     QPlainTextEdit* Memo() const { return m_memo; }
+    QPushButton* RunButton() const { return m_run; }
     // The row that holds the memo (or its box), for what a page shows beside it.
     QHBoxLayout* MemoRow() const { return m_memoRow; }
 
@@ -47,6 +48,7 @@ private:
     QVBoxLayout* m_inputs;
     QHBoxLayout* m_buttons;
     QHBoxLayout* m_memoRow;
+    QPushButton* m_run;
     QPlainTextEdit* m_memo;
     std::function<base::ReportOutcome()> m_make;
     std::function<QWidget*(base::InputField)> m_field = [](base::InputField) { return nullptr; };

@@ -5,17 +5,24 @@
 #include <QDate>
 #include <QDateEdit>
 #include <QDir>
+#include <QImage>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QTreeWidget>
 
 #include "app/AnalysisPage.h"
+#include "app/CandidateGridView.h"
 #include "app/ChartPage.h"
 #include "app/DreamPage.h"
 #include "app/NamingPage.h"
 #include "app/NumberWindows.h"
+#include "app/PrintedReport.h"
+#include "app/ReportOutput.h"
 #include "app/SimplePages.h"
 #include "app/TFRM_Date.h"
 #include "app/TFrmIndex.h"
@@ -52,6 +59,26 @@ bool Save(QWidget* widget, const QDir& dir, const QString& name) {
     return widget->grab().save(dir.filePath(name + QStringLiteral(".png")));
 }
 
+// The first page of a report as it prints, at 90 dpi, with the paper's edge drawn.
+bool SavePrintedPage(const QStringList& lines, QPageSize::PageSizeId paper, const QDir& dir, const QString& name) {
+    constexpr double kDpi = 90;
+    const QSizeF mm = QPageSize(paper).size(QPageSize::Millimeter);
+    QImage page(qRound(mm.width() / 25.4 * kDpi), qRound(mm.height() / 25.4 * kDpi), QImage::Format_RGB32);
+    page.setDotsPerMeterX(qRound(kDpi / 0.0254));
+    page.setDotsPerMeterY(qRound(kDpi / 0.0254));
+    page.fill(Qt::white);
+    const PrintedReport report(lines, paper, &page);
+    QPainter painter(&page);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QColor(0xbb, 0xbb, 0xbb));
+    painter.drawRect(page.rect().adjusted(0, 0, -1, -1));
+    const double margin = PrintedReport::kMarginMm / 25.4 * kDpi;
+    painter.translate(margin, margin);
+    report.PaintPage(painter, 0);
+    painter.end();
+    return page.save(dir.filePath(name + QStringLiteral(".png")));
+}
+
 } // namespace
 
 int RenderScreenshots(const QString& directory) {
@@ -83,6 +110,9 @@ int RenderScreenshots(const QString& directory) {
     chart->RzButton2Click();
     window.Pages()->setCurrentWidget(chart);
     written += Save(&window, dir, QStringLiteral("chart"));
+    // The chart report as 打印 puts it on Letter paper.
+    written += SavePrintedPage(ReportLines(chart->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))),
+                               QPageSize::Letter, dir, QStringLiteral("print-chart"));
 
     // The almanac as the tool button shows it: today's entry.
     window.findChild<QToolButton*>(QStringLiteral("RzToolButton5"))->click();
@@ -98,13 +128,25 @@ int RenderScreenshots(const QString& directory) {
     written += Save(luckyDays, dir, QStringLiteral("luckydays"));
     luckyDays->close();
 
-    const char* const others[] = {"dreams", "about", "tools"};
-    for (int i = 0; i < 3; ++i) {
-        window.Pages()->setCurrentIndex(4 + i);
-        if (window.Pages()->currentWidget() == window.Dreams())
-            OpenDreamTitle(window.Dreams(), QStringLiteral("梦见蛇"));
-        written += Save(&window, dir, QString::fromUtf8(others[i]));
-    }
+    window.Pages()->setCurrentWidget(window.Dreams());
+    OpenDreamTitle(window.Dreams(), QStringLiteral("梦见蛇"));
+    written += Save(&window, dir, QStringLiteral("dreams"));
+    // 使用帮助 on the tools page shows the about page at its help.
+    window.findChild<QToolButton*>(QStringLiteral("RzToolButton7"))->click();
+    written += Save(&window, dir, QStringLiteral("tools"));
+    window.findChild<QToolButton*>(QStringLiteral("RzToolButton37"))->click();
+    written += Save(&window, dir, QStringLiteral("about"));
+
+    // 查看详细 with no name chosen: the information box, with Qt's own button text in Chinese.
+    window.findChild<QToolButton*>(QStringLiteral("RzToolButton2"))->click();
+    naming->GridView()->StartPage();
+    QMessageBox box(QMessageBox::Information, QStringLiteral("提示"), QString(), QMessageBox::Ok, &window);
+    SetMessageSink([&box](QWidget*, const QString&, const QString& text) { box.setText(text); });
+    naming->RzBitBtn4Click();
+    SetMessageSink({});
+    box.show();
+    written += Save(&box, dir, QStringLiteral("message"));
+    box.close();
 
     auto* nameWindow = new TFrmNamemain(window.Store(), &window);
     FillPerson(nameWindow->Form()->Fields());
@@ -139,10 +181,6 @@ int RenderScreenshots(const QString& directory) {
     };
     calendar(QDate(2024, 2, 10), QStringLiteral("calendar-2024-02"));
     calendar(QDate(2023, 3, 22), QStringLiteral("calendar-2023-03"));
-
-    TFrm_servers servers(&window);
-    servers.show();
-    written += Save(&servers, dir, QStringLiteral("naming-service"));
     return written;
 }
 

@@ -159,12 +159,12 @@ CivilDate ParseDate(std::string_view text) {
     std::size_t pos = 0;
     const auto date = ReadDate(body, pos);
     if (!date || pos != body.size())
-        throw InputError(fmt::format("'{}' is not a valid date", text));
+        throw InputError(fmt::format("'{}' 不是有效的日期", text));
     return *date;
 }
 
 DateValue ParseDateTime(std::string_view text) {
-    const auto fail = [&] { return InputError(fmt::format("'{}' is not a valid date and time", text)); };
+    const auto fail = [&] { return InputError(fmt::format("'{}' 不是有效的日期和时间", text)); };
     const std::string_view body = TrimBlanks(text);
     std::size_t pos = 0;
     const auto date = ReadDate(body, pos);

@@ -53,11 +53,11 @@ std::string FormatDateTime(DateValue value);
 
 // The program's date text: year, month and day joined by "-", months and days with or without a
 // leading zero (1980-5-7, 1980-05-07), blanks around the whole allowed. A text that is no existing
-// day fails with InputError "'%s' is not a valid date".
+// day fails with InputError "'%s' 不是有效的日期".
 CivilDate ParseDate(std::string_view text);
 
 // A date with a time of day: "yyyy-mm-dd hh:mm[:ss[.zzz]]", or a date alone (midnight).
-// Fails with InputError "'%s' is not a valid date and time".
+// Fails with InputError "'%s' 不是有效的日期和时间".
 DateValue ParseDateTime(std::string_view text);
 
 } // namespace korvani::base

@@ -11,7 +11,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Input that the program refuses ("'%s' is not a valid date"). Changes nothing; the command line exits 2.
+// Input that the program refuses ("'%s' 不是有效的日期"). Changes nothing; the command line exits 2.
 class InputError : public KorvaniError {
 public:
     using KorvaniError::KorvaniError;

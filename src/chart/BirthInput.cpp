@@ -1,15 +1,31 @@
 #include "chart/BirthInput.h"
 
+#include <fmt/format.h>
+
 #include "base/Errors.h"
 #include "base/Parse.h"
 #include "base/Text.h"
-#include "calendar/LunarCalendar.h"
 #include "calendar/EarthlyBranch.h"
+#include "calendar/LunarCalendar.h"
 
 namespace korvani::chart {
 
 std::string HourItemText(int hour) {
     return std::string(calendar::EarthlyBranch::OfHour(hour).Name()) + " " + std::to_string(hour);
+}
+
+int ParseHourText(std::string_view text) {
+    std::string_view rest = base::Trim(text);
+    // A leading branch character (three bytes in UTF-8) and the blanks after it.
+    if (rest.size() > 3 && calendar::EarthlyBranch::FromName(rest.substr(0, 3)))
+        rest = base::Trim(rest.substr(3));
+    const bool digits = !rest.empty() && rest.find_first_not_of("0123456789") == std::string_view::npos;
+    try {
+        if (digits)
+            return base::ParseInt(rest);
+    } catch (const InputError&) {
+    }
+    throw InputError(fmt::format("'{}' 不是有效的整数", text));
 }
 
 std::optional<ValidationMessage> CheckBirthDateFields(const BirthInput& input) {
@@ -20,7 +36,7 @@ std::optional<ValidationMessage> CheckBirthDateFields(const BirthInput& input) {
         return ValidationMessage{"请选择出生月!"};
     if (Trim(input.day).empty())
         return ValidationMessage{"请选择出生日!"};
-    if (!input.hour)
+    if (!input.hour && Trim(input.hourText).empty())
         return ValidationMessage{"请选择出生小时!"};
     return std::nullopt;
 }
@@ -40,7 +56,7 @@ std::variant<ResolvedBirth, ValidationMessage> ResolveBirth(const BirthInput& in
         b.date = base::DatePart(calendar::LunarToSolar(entered));
     }
     b.lunar = calendar::SolarToLunar(base::DayNumber(b.date));
-    b.hour = input.hour.value_or(0);
+    b.hour = base::Trim(input.hourText).empty() ? input.hour.value_or(0) : ParseHourText(input.hourText);
     b.minute = base::ParseInt(TrimCopy(input.minute));
     if (b.hour < 0 || b.hour > 23)
         return ValidationMessage{"出生小时须在0至23之间!"};

@@ -51,7 +51,7 @@ bool PilesUpWealth(const std::vector<std::string>& characters) {
     return count > 2;
 }
 
-// The line under the grid: how many names were found, or why none was and what to change.
+// The note beside the run buttons: how many names were found, or why none was and what to change.
 std::string ResultNote(data::DataStore& store, std::size_t found, const std::array<std::string, 4>& fixed,
                        const std::vector<std::string>& required) {
     if (found > 0)
@@ -100,8 +100,8 @@ std::vector<CandidateRow> KeepCandidates(AssociationFilter& filter, std::vector<
 }
 
 NamingOutcome RunNaming(data::DataStore& store, const NamingRequest& request, base::RandomSource& random) {
-    using base::Trim;
     using base::InputField;
+    using base::Trim;
     using base::ValidationMessage;
     const chart::BirthInput& birth = request.birth;
     const auto refuse = [](const char* text, InputField focus = InputField::None) {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "base/RandomSource.h"
-#include "chart/BirthInput.h"
 #include "base/ReportTypes.h"
+#include "chart/BirthInput.h"
 #include "data/DataStore.h"
 #include "naming/AssociationFilter.h"
 #include "naming/CandidateQuery.h"
@@ -36,7 +36,7 @@ struct NamingState {
 struct NamingResult {
     NamingState state;
     std::vector<CandidateRow> rows;
-    std::string note; // the line under the grid: how many were found, or why none was
+    std::string note; // the note beside the run buttons: how many were found, or why none was
 };
 
 // A run's outcome: the input check's message (`caption` "提示" for the information box, "信息提示"
@@ -50,7 +50,7 @@ struct NamingOutcome {
 // The elements (金, 木, 水, 火, 土, in this order) that none of the chart's eight characters has.
 // The birth must pass ResolveBirth; its messages come back as the outcome's message.
 std::variant<std::string, base::ValidationMessage> ComputeMissingElements(data::DataStore& store,
-                                                                           const chart::BirthInput& birth);
+                                                                          const chart::BirthInput& birth);
 
 // The candidates a run shows: bodies whose reading, alone or joined to the prefix and suffix, gives
 // an unfortunate sense never reach the grid, nor bodies in which a drawn character repeats another

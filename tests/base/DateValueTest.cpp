@@ -58,7 +58,7 @@ TEST_P(InvalidDate, FailsWithTheSystemsMessage) {
         ParseDate(GetParam());
         FAIL() << GetParam();
     } catch (const InputError& e) {
-        EXPECT_EQ(e.what(), "'" + std::string(GetParam()) + "' is not a valid date");
+        EXPECT_EQ(e.what(), "'" + std::string(GetParam()) + "' 不是有效的日期");
     }
 }
 
@@ -75,4 +75,10 @@ TEST(DateValue, ParsesMomentsOfTheTermTable) {
     EXPECT_THROW(ParseDateTime("2024-02-04 24:00:00"), InputError);
     EXPECT_THROW(ParseDateTime("2024-02-04 16:60"), InputError);
     EXPECT_THROW(ParseDateTime("2024-02-04T16:27:07"), InputError);
+    try {
+        ParseDateTime("2024-02-04 16:60");
+        FAIL();
+    } catch (const InputError& e) {
+        EXPECT_STREQ(e.what(), "'2024-02-04 16:60' 不是有效的日期和时间");
+    }
 }

@@ -110,8 +110,8 @@ TEST(CliInputChecks, HourAndMinuteAreWholeNumbersInRange) {
 
 TEST(CliInputChecks, EmptyOrReversedRangesAreBadInput) {
     for (const char* command : {"lunar", "wincal"}) {
-        ExpectBadInput({command, "--from", "", "--to", "2000-01-01"}, "'' is not a valid date");
-        ExpectBadInput({command, "--from", "2000-01-01", "--to", ""}, "'' is not a valid date");
+        ExpectBadInput({command, "--from", "", "--to", "2000-01-01"}, "'' 不是有效的日期");
+        ExpectBadInput({command, "--from", "2000-01-01", "--to", ""}, "'' 不是有效的日期");
         ExpectBadInput({command, "--from", "2000-01-02", "--to", "2000-01-01"},
                        "'2000-01-02' '2000-01-01': 起始日期不能晚于结束日期!");
         // A range of one day is a range.

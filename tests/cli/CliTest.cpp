@@ -67,8 +67,8 @@ TEST(Cli, CalendarCommands) {
 
 TEST(Cli, CalendarBadInputExitsTwoWithTheSystemsMessage) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-        {{"lunar", "2023-02-30"}, "'2023-02-30' is not a valid date\n"},
-        {{"lunar", "2023-13-1"}, "'2023-13-1' is not a valid date\n"},
+        {{"lunar", "2023-02-30"}, "'2023-02-30' 不是有效的日期\n"},
+        {{"lunar", "2023-13-1"}, "'2023-13-1' 不是有效的日期\n"},
         {{"lunar", "1899-1-1"}, "'1899-1-1': 公历日期须在1900-01-31至2100-12-31之间!\n"},
         {{"labels", "2101-1-1"}, "'2101-1-1': 公历日期须在1900-01-31至2100-12-31之间!\n"},
         {{"wincal", "1900-12-31"}, "'1900-12-31': 万年历日期须在1901-01-01至2050-12-31之间!\n"},
@@ -130,7 +130,7 @@ TEST(Cli, AnalyzeCommand) {
     EXPECT_EQ(RunInProcess({"analyze", "--surname", "李", "--given", "明", "--body", "好"}).err,
               "企业简称为两个字以上!\n");
     EXPECT_EQ(RunInProcess({"analyze", "--surname", "李", "--given", "明", "--body", "三好", "--day", "32"}).err,
-              "'1980-1-32' is not a valid date\n");
+              "'1980-1-32' 不是有效的日期\n");
 }
 
 TEST(Cli, NameCommand) {

@@ -80,7 +80,7 @@ TEST_F(BirthChartReportTest, DatesThatCannotBeConverted) {
         Report(Birth("1980", "2", "30", 0, "0", "男"));
         FAIL();
     } catch (const InputError& e) {
-        EXPECT_STREQ(e.what(), "'1980-2-30' is not a valid date");
+        EXPECT_STREQ(e.what(), "'1980-2-30' 不是有效的日期");
     }
     EXPECT_THROW(Report(Birth("1980", "1", "1", 0, "5a", "男")), InputError);
     EXPECT_THROW(Report(Birth("一九八〇", "1", "1", 0, "0", "男", true)), InputError);
