@@ -17,6 +17,7 @@
 #include <QToolTip>
 #include <QtTest>
 
+#include "support/GuiSupport.h"
 #include "app/AlmanacPage.h"
 #include "app/AnalysisPage.h"
 #include "app/Application.h"
@@ -32,6 +33,8 @@
 #include "app/TFrmIndex.h"
 
 using namespace korvani::app;
+using korvani::testing::Find;
+using korvani::testing::Message;
 
 // The desktop program as a shop owner meets it: Chinese throughout, the hour box, the tool buttons,
 // the results grid, the keyboard, the fields and their hints, the labels and the contact buttons.
@@ -39,18 +42,7 @@ class DesktopUseTest : public QObject {
     Q_OBJECT
 
 private:
-    struct Message {
-        QString title;
-        QString text;
-    };
     std::vector<Message> m_messages;
-
-    template <typename T> static T* Find(QWidget* root, const char* name) {
-        T* widget = root->findChild<T*>(QString::fromUtf8(name));
-        if (!widget)
-            qFatal("no widget %s", name);
-        return widget;
-    }
 
     static void FillPerson(BirthFields& f) {
         f.surname->setText(QStringLiteral("张"));

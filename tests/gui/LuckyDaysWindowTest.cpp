@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "support/GuiSupport.h"
 #include "app/AlmanacPage.h"
 #include "app/LuckyDayModel.h"
 #include "app/NamingPage.h"
@@ -21,20 +22,10 @@
 #include "base/Gbk.h"
 
 using namespace korvani::app;
+using korvani::testing::Find;
+using korvani::testing::Message;
 
 namespace {
-
-struct Message {
-    QString title;
-    QString text;
-};
-
-template <typename T> T* Find(QWidget* root, const char* name) {
-    T* widget = root->findChild<T*>(QString::fromUtf8(name));
-    if (!widget)
-        qFatal("no widget %s", name);
-    return widget;
-}
 
 korvani::chart::BirthInput BornInJune1985() {
     korvani::chart::BirthInput birth;

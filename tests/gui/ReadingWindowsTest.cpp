@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "support/GuiSupport.h"
 #include "app/Application.h"
 #include "app/NumberWindows.h"
 #include "app/ReportOutput.h"
@@ -16,13 +17,10 @@
 #include "app/TFrmWangming.h"
 
 using namespace korvani::app;
+using korvani::testing::Find;
+using korvani::testing::Message;
 
 namespace {
-
-struct Message {
-    QString title;
-    QString text;
-};
 
 QStringList Labels(const ReadingWindow& window, std::initializer_list<const char*> names) {
     QStringList texts;

@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "support/GuiSupport.h"
 #include "almanac/AlmanacGlossary.h"
 #include "app/AlmanacPage.h"
 #include "app/AnalysisPage.h"
@@ -25,13 +26,10 @@
 #include "base/Gbk.h"
 
 using namespace korvani::app;
+using korvani::testing::Find;
+using korvani::testing::Message;
 
 namespace {
-
-struct Message {
-    QString title;
-    QString text;
-};
 
 } // namespace
 
@@ -40,13 +38,6 @@ class TFrmIndexTest : public QObject {
 
 private:
     std::vector<Message> m_messages;
-
-    template <typename T> static T* Find(QWidget* root, const char* name) {
-        T* widget = root->findChild<T*>(QString::fromUtf8(name));
-        if (!widget)
-            qFatal("no widget %s", name);
-        return widget;
-    }
 
     static void FillPerson(BirthFields& f) {
         f.surname->setText(QStringLiteral("张"));

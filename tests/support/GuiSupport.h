@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+// What the window tests share: the messages the information and error boxes would have shown, and
+// finding a control by its object name.
+namespace korvani::testing {
+
+struct Message {
+    QString title;
+    QString text;
+};
+
+// The child of `root` with that object name; a test cannot go on without it.
+template <typename T> T* Find(QWidget* root, const char* name) {
+    T* widget = root->findChild<T*>(QString::fromUtf8(name));
+    if (!widget)
+        qFatal("no widget %s", name);
+    return widget;
+}
+
+} // namespace korvani::testing
