@@ -37,7 +37,6 @@ test-asan: deps
 	@cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen \
 		ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0 \
 		ctest --output-on-failure -j$(JOBS)
 
 # The libFuzzer targets of tests/fuzz, built with clang in their own folder, each run for
