@@ -18,11 +18,13 @@
 #include <utility>
 #include <vector>
 
+#include "SplitTabs.h"
 #include "base/Utf8.h"
 #include "data/DataFileSeal.h"
 #include "data/SqliteDatabase.h"
 
 namespace fs = std::filesystem;
+using korvani::refdata::SplitTabs;
 using korvani::data::SqliteDatabase;
 
 namespace {
@@ -30,18 +32,6 @@ namespace {
 struct BuildError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
-
-std::vector<std::string> SplitTabs(const std::string& line) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t tab = line.find('\t', start);
-        fields.push_back(line.substr(start, tab - start));
-        if (tab == std::string::npos)
-            return fields;
-        start = tab + 1;
-    }
-}
 
 std::string QuoteIdentifier(const std::string& name) {
     std::string out = "\"";

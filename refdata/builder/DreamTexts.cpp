@@ -1,5 +1,7 @@
 #include "DreamTexts.h"
 
+#include "SplitTabs.h"
+
 #include <cctype>
 #include <fstream>
 #include <map>
@@ -24,18 +26,6 @@ struct Row {
 
 std::string Where(const fs::path& path, int line) {
     return path.filename().string() + ":" + std::to_string(line) + ": ";
-}
-
-std::vector<std::string> SplitTabs(const std::string& line) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t tab = line.find('\t', start);
-        fields.push_back(line.substr(start, tab - start));
-        if (tab == std::string::npos)
-            return fields;
-        start = tab + 1;
-    }
 }
 
 // The rows of a two-column source file under its header.

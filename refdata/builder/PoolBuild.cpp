@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "PoolRules.h"
+#include "SplitTabs.h"
 #include "base/Utf8.h"
 
 namespace fs = std::filesystem;
@@ -48,12 +49,7 @@ std::vector<std::vector<std::string>> ReadTsv(const fs::path& path, std::size_t 
     int lineNumber = 1;
     while (std::getline(in, line)) {
         ++lineNumber;
-        // Split at every TAB, so that an empty last field counts too.
-        std::vector<std::string> fields;
-        std::size_t start = 0;
-        for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
-            fields.push_back(line.substr(start, tab - start));
-        fields.push_back(line.substr(start));
+        const std::vector<std::string> fields = SplitTabs(line);
         if (fields.size() != columns)
             throw BuildError(path.string() + ":" + std::to_string(lineNumber) + ": expected " +
                              std::to_string(columns) + " fields");

@@ -52,10 +52,7 @@ private:
 
 private slots:
     void init() {
-        m_messages.clear();
-        SetMessageSink([this](QWidget*, const QString& title, const QString& text) {
-            m_messages.push_back({title, text});
-        });
+        korvani::testing::CaptureMessages(m_messages);
     }
     void cleanup() {
         SetMessageSink({});

@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <QWidget>
+#include <vector>
+
+#include "app/ReportOutput.h"
 
 // What the window tests share: the messages the information and error boxes would have shown, and
 // finding a control by its object name.
@@ -18,6 +21,14 @@ template <typename T> T* Find(QWidget* root, const char* name) {
     if (!widget)
         qFatal("no widget %s", name);
     return widget;
+}
+
+// From now on the information and error boxes write what they would show into `messages`.
+inline void CaptureMessages(std::vector<Message>& messages) {
+    messages.clear();
+    app::SetMessageSink([&messages](QWidget*, const QString& title, const QString& text) {
+        messages.push_back({title, text});
+    });
 }
 
 } // namespace korvani::testing
