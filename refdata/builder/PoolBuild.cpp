@@ -1,12 +1,16 @@
 // Builds the derived tables of Zelmar.dll from the character table and the reviewed pools:
 //
-//   korvani-poolbuild WORD.tsv POOL.tsv OUTDIR MZGRADES.tsv
+//   korvani-poolbuild WORD.tsv POOL.tsv OUTDIR MZGRADES.tsv BODIES.tsv
 //
 // CYZI.tsv: every character of the reviewed business-name pool (zi, role, element, gloss) with its
 //           strokes, traditional form and element from `word`; the pool's reviewed element must be
 //           the one `word` holds, so the two lists cannot drift apart.
 // MZ.tsv:   every reviewed name word (zi, grade, place) with its elements, traditional forms and
 //           strokes from `word`, its grade and place, and its score (PoolRules.h).
+// SZ.tsv:   every two-character body graded A or B in the reviewed grades (body, grade, reason): a
+//           head character of the pool and one of its trade endings. Every such pair whose stroke
+//           pattern is listed must be rated, so that a change to the pool cannot bring unread
+//           bodies into the two-character run.
 // gz.tsv:   every listed stroke pattern of two, three and four characters over the stroke counts
 //           1..M, M the largest count of a pool character (at least 36), with its score.
 
@@ -63,8 +67,8 @@ constexpr int kMinimumPatternStrokes = 36;
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 5) {
-        std::cerr << "usage: korvani-poolbuild WORD.tsv POOL.tsv OUTDIR MZGRADES.tsv\n";
+    if (argc != 6) {
+        std::cerr << "usage: korvani-poolbuild WORD.tsv POOL.tsv OUTDIR MZGRADES.tsv BODIES.tsv\n";
         return 2;
     }
     try {
@@ -77,6 +81,7 @@ int main(int argc, char** argv) {
 
         // The pool characters, in the order of the reviewed list; ID is the position in it.
         std::set<std::string> pool;
+        std::vector<std::string> heads, endings; // in pool order
         int maxStrokes = kMinimumPatternStrokes;
         {
             std::ofstream cyzi(out / "CYZI.tsv");
@@ -102,6 +107,10 @@ int main(int argc, char** argv) {
                 cyzi << ++id << '\t' << zi << '\t' << c.wuhang << '\t' << c.ft << '\t' << c.bh << '\t' << row[1]
                      << '\t' << row[3] << '\t' << row[4] << '\n';
                 maxStrokes = std::max(maxStrokes, c.bh);
+                if (row[1] != "last")
+                    heads.push_back(zi);
+                if (row[4] == "1")
+                    endings.push_back(zi);
             }
         }
 
@@ -138,6 +147,51 @@ int main(int argc, char** argv) {
             }
             std::cerr << "korvani-poolbuild: " << pool.size() << " pool characters, " << seen.size()
                       << " name words (" << gradeA << " of grade A)\n";
+        }
+
+        // The two-character bodies, rated whole: a head character and a trade ending. Grade A: a
+        // reader took it as a shop or company name; B: nothing wrong with it, but the reader found the
+        // pairing loose; C: it reads as a given name, a place, a known brand, a plain word, an
+        // unfortunate sound or a showy or greedy name, and is never proposed.
+        {
+            const std::string source = argv[5];
+            std::set<std::string> headSet(heads.begin(), heads.end()), endingSet(endings.begin(), endings.end());
+            std::set<std::string> rated;
+            std::ofstream sz(out / "SZ.tsv");
+            sz << "ID\tzi\twuhang\tft\tbh\tbh1\tbh2\tgrade\n";
+            int id = 0;
+            for (auto& row : ReadTsv(source, 3)) {
+                const std::string& zi = row[0];
+                const auto characters = korvani::base::SplitCharacters(zi);
+                if (characters.size() != 2 || !headSet.count(characters[0]) || !endingSet.count(characters[1]))
+                    throw BuildError(source + ": " + zi + " is not a head character of the pool and a trade ending");
+                if (row[1] != "A" && row[1] != "B" && row[1] != "C")
+                    throw BuildError(source + ": " + zi + ": the grade is A, B or C");
+                if (row[1] != "A" && row[2].empty())
+                    throw BuildError(source + ": " + zi + " is graded " + row[1] + " without a reason");
+                if (!rated.insert(zi).second)
+                    throw BuildError(source + ": " + zi + " is listed twice");
+                if (row[1] == "C")
+                    continue;
+                const Character& x = word.at(characters[0]);
+                const Character& y = word.at(characters[1]);
+                sz << ++id << '\t' << zi << '\t' << x.wuhang << y.wuhang << '\t' << x.ft << y.ft << '\t' << x.bh + y.bh
+                   << '\t' << x.bh << '\t' << y.bh << '\t' << row[1] << '\n';
+            }
+            std::vector<std::string> unrated;
+            for (const std::string& head : heads)
+                for (const std::string& ending : endings)
+                    if (head != ending && IsListedPattern({word.at(head).bh, word.at(ending).bh}) &&
+                        !rated.count(head + ending))
+                        unrated.push_back(head + ending);
+            if (!unrated.empty()) {
+                std::string sample;
+                for (std::size_t i = 0; i < unrated.size() && i < 20; ++i)
+                    sample += " " + unrated[i];
+                throw BuildError(source + ": " + std::to_string(unrated.size()) +
+                                 " bodies of the pool are not rated:" + sample);
+            }
+            std::cerr << "korvani-poolbuild: " << id << " of " << rated.size() << " two-character bodies graded A or B\n";
         }
 
         // The listed stroke patterns; columns past the name length hold 0.

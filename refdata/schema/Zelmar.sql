@@ -28,6 +28,16 @@ CREATE TABLE MZ (                     -- ready two-character name words
     grade  TEXT NOT NULL,             -- A: stands as a name on its own; B: ordinary
     place  TEXT NOT NULL              -- grade A: head, tail or both half of a four-character name
 );
+CREATE TABLE SZ (                     -- two-character bodies rated whole: a head character and a trade ending
+    ID     INTEGER PRIMARY KEY,
+    zi     TEXT NOT NULL,             -- the two characters
+    wuhang TEXT NOT NULL,             -- their two elements
+    ft     TEXT NOT NULL,             -- their two traditional forms
+    bh     INTEGER NOT NULL,          -- stroke total of the body
+    bh1    INTEGER NOT NULL,
+    bh2    INTEGER NOT NULL,
+    grade  TEXT NOT NULL              -- A: read as a shop name; B: sound, but the pairing is loose
+);
 CREATE TABLE gz (                     -- lucky stroke patterns by name length
     lx   INTEGER NOT NULL,            -- name length 2, 3 or 4
     bh11 INTEGER NOT NULL,            -- strokes of the first to the fourth character;

@@ -11,13 +11,15 @@ namespace {
 // Sources of the templates. A free position draws pool characters whose role fits it: the first
 // position of a body takes head characters (宏 华 鼎 恒 ...), the last closing ones (达 通 盛 源 ...),
 // a middle one any; a body of two or three free characters closes with a traditional trade ending
-// (宏达, 诚德丰). Where two free positions make one word of the body — the two halves of four
+// (宏达, 诚德丰); two free characters are such a pair that a reader has rated as a whole, since a
+// good head and a good ending still often read as a given name (庆福) or fail to join (北业). Where two free positions make one word of the body — the two halves of four
 // characters, the first two of three, the last two of three after a fixed first (华通达) — a good
 // name word fills both (heads first, tails second); a free position beside a fixed character of the same word
 // takes the partners that make a good word with it.
 constexpr Source F{SourceKind::Fixed};
 constexpr Source Chars(Role role, int sample) { return {SourceKind::Characters, sample, role}; }
 constexpr Source Words(Place place) { return {SourceKind::Words, 300, Role::Any, place}; }
+constexpr Source Bodies{SourceKind::Bodies};
 constexpr Source PartnerOf(int position, Role fallback, int sample) {
     return {SourceKind::Partner, sample, fallback, Place::Head, position};
 }
@@ -27,7 +29,7 @@ constexpr Role Last = Role::Last;
 
 // The 25 templates: name length, fixed positions, the source of each position, the row limit.
 const std::vector<CandidateTemplate> kTemplates = {
-    {2, {false, false}, {Chars(First, 230), Chars(Role::End, 0)}, 50000},
+    {2, {false, false}, {Bodies}, 50000},
     {2, {true, false}, {F, PartnerOf(0, Last, 0)}, 0},
     {2, {false, true}, {PartnerOf(1, First, 0), F}, 0},
     {3, {false, false, false}, {Words(Place::Head), Chars(Role::End, 0)}, 50000},
@@ -122,6 +124,9 @@ std::string TemplateSql(const CandidateTemplate& t) {
                                "order by korvani_shuffle({}, ID) limit {}",
                                s.place == Place::Head ? "head" : "tail", kSeedParameters[k], s.sample);
             break;
+        case SourceKind::Bodies:
+            body = "select zi, wuhang, ft, bh, bh1, bh2 from SZ";
+            break;
         case SourceKind::Partner: {
             // The word is the fixed character and this one, in body order; without such a word the
             // position draws from the pool as a free one would.
@@ -145,7 +150,7 @@ std::string TemplateSql(const CandidateTemplate& t) {
         bh.push_back(p + ".bh");
         from.push_back(p);
         keyFrom.push_back(d);
-        if (s.kind == SourceKind::Words) {
+        if (s.kind == SourceKind::Words || s.kind == SourceKind::Bodies) {
             distinct.push_back(fmt::format("{} as (select distinct bh1, bh2 from {})", d, p));
             keyWhere.push_back(fmt::format("c.{} = {}.bh1", kStrokeColumns[position], d));
             keyWhere.push_back(fmt::format("c.{} = {}.bh2", kStrokeColumns[position + 1], d));

@@ -27,6 +27,7 @@ enum class SourceKind {
     Characters, // pool characters of a role, all of them or a random sample
     Words,      // grade A name words of a place (head or tail), a random sample; fills two positions
     Partner,    // the characters that make a grade A word with a fixed neighbour, else pool characters
+    Bodies,     // two-character bodies rated whole (a head character and a trade ending); fills two positions
 };
 
 // Where in the body a pool character sits well (CYZI.role); End: the traditional trade endings
@@ -47,7 +48,7 @@ struct Source {
 struct CandidateTemplate {
     int length;
     std::array<bool, 4> fixed;
-    std::vector<Source> sources; // one per position; a word source stands for two
+    std::vector<Source> sources; // one per position; a word or body source stands for two
     int rowLimit;                // 0: no limit
 };
 

@@ -109,7 +109,7 @@ TEST_F(NamingTest, FourCharactersWithoutFixedOnesAreAHeadWordAndATailWord) {
 }
 
 // A drawn character sits where its role fits: two free characters are a head character and a
-// traditional trade ending; three are a head word and a trade ending; no drawn character repeats
+// traditional trade ending that a reader graded as a pair (never one graded C); three are a head word and a trade ending; no drawn character repeats
 // another.
 TEST_F(NamingTest, DrawnCharactersSitWhereTheirRoleFits) {
     std::map<std::string, std::string> roles;
@@ -126,6 +126,11 @@ TEST_F(NamingTest, DrawnCharactersSitWhereTheirRoleFits) {
                       .Prepare("select zi from MZ where grade = 'A' and place in ('head', 'both')");
     while (words.Step())
         heads.insert(words.Text(0));
+    std::set<std::string> gradedBodies;
+    auto& bodies = m_store.Connection(korvani::data::DataFileId::Zelmar)
+                       .Prepare("select zi from SZ where grade in ('A', 'B')");
+    while (bodies.Step())
+        gradedBodies.insert(bodies.Text(0));
     RandomSource random(5);
     for (int length : {2, 3}) {
         const NamingOutcome outcome = RunNaming(m_store, {Birth(), "", "", length, {}}, random);
@@ -133,8 +138,10 @@ TEST_F(NamingTest, DrawnCharactersSitWhereTheirRoleFits) {
         ASSERT_FALSE(outcome.result->rows.empty()) << length;
         for (const CandidateRow& row : outcome.result->rows) {
             const auto c = korvani::base::SplitCharacters(row.zi);
-            if (length == 2)
+            if (length == 2) {
                 EXPECT_NE(roles.at(c.front()), "last") << row.zi;
+                EXPECT_TRUE(gradedBodies.count(row.zi)) << row.zi;
+            }
             else
                 EXPECT_TRUE(heads.count(c[0] + c[1])) << row.zi;
             EXPECT_TRUE(endings.count(c.back())) << row.zi;
