@@ -104,8 +104,8 @@ int main(int argc, char** argv) {
                     throw BuildError(std::string(argv[2]) + ": " + zi + " has no gloss");
                 if (row[4] != "0" && row[4] != "1")
                     throw BuildError(std::string(argv[2]) + ": " + zi + ": ending is 0 or 1");
-                cyzi << ++id << '\t' << zi << '\t' << c.wuhang << '\t' << c.ft << '\t' << c.bh << '\t' << row[1]
-                     << '\t' << row[3] << '\t' << row[4] << '\n';
+                cyzi << ++id << '\t' << zi << '\t' << c.wuhang << '\t' << c.ft << '\t' << c.bh << '\t' << row[1] << '\t'
+                     << row[3] << '\t' << row[4] << '\n';
                 maxStrokes = std::max(maxStrokes, c.bh);
                 if (row[1] != "last")
                     heads.push_back(zi);
@@ -139,14 +139,13 @@ int main(int argc, char** argv) {
                 const Character& x = first->second;
                 const Character& y = second->second;
                 gradeA += a;
-                mz << ++id << '\t' << zi << '\t' << x.wuhang << y.wuhang << '\t' << x.ft << y.ft << '\t'
-                   << x.bh + y.bh << '\t' << x.bh << '\t' << y.bh << '\t'
-                   << WordScore(x.bh, y.bh, a ? WordGrade::A : WordGrade::B) << '\t' << row[1] << '\t' << row[2]
-                   << '\n';
+                mz << ++id << '\t' << zi << '\t' << x.wuhang << y.wuhang << '\t' << x.ft << y.ft << '\t' << x.bh + y.bh
+                   << '\t' << x.bh << '\t' << y.bh << '\t' << WordScore(x.bh, y.bh, a ? WordGrade::A : WordGrade::B)
+                   << '\t' << row[1] << '\t' << row[2] << '\n';
                 maxStrokes = std::max({maxStrokes, x.bh, y.bh});
             }
-            std::cerr << "korvani-poolbuild: " << pool.size() << " pool characters, " << seen.size()
-                      << " name words (" << gradeA << " of grade A)\n";
+            std::cerr << "korvani-poolbuild: " << pool.size() << " pool characters, " << seen.size() << " name words ("
+                      << gradeA << " of grade A)\n";
         }
 
         // The two-character bodies, rated whole: a head character and a trade ending. Grade A: a
@@ -191,7 +190,8 @@ int main(int argc, char** argv) {
                 throw BuildError(source + ": " + std::to_string(unrated.size()) +
                                  " bodies of the pool are not rated:" + sample);
             }
-            std::cerr << "korvani-poolbuild: " << id << " of " << rated.size() << " two-character bodies graded A or B\n";
+            std::cerr << "korvani-poolbuild: " << id << " of " << rated.size()
+                      << " two-character bodies graded A or B\n";
         }
 
         // The listed stroke patterns; columns past the name length hold 0.

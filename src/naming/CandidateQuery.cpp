@@ -1,5 +1,7 @@
 #include "naming/CandidateQuery.h"
 
+#include <algorithm>
+
 #include <fmt/format.h>
 
 #include "data/Zelmar.h"
@@ -12,10 +14,10 @@ namespace {
 // position of a body takes head characters (宏 华 鼎 恒 ...), the last closing ones (达 通 盛 源 ...),
 // a middle one any; a body of two or three free characters closes with a traditional trade ending
 // (宏达, 诚德丰); two free characters are such a pair that a reader has rated as a whole, since a
-// good head and a good ending still often read as a given name (庆福) or fail to join (北业). Where two free positions make one word of the body — the two halves of four
-// characters, the first two of three, the last two of three after a fixed first (华通达) — a good
-// name word fills both (heads first, tails second); a free position beside a fixed character of the same word
-// takes the partners that make a good word with it.
+// good head and a good ending still often read as a given name (庆福) or fail to join (北业). Where two free positions
+// make one word of the body — the two halves of four characters, the first two of three, the last two of three after a
+// fixed first (华通达) — a good name word fills both (heads first, tails second); a free position beside a fixed
+// character of the same word takes the partners that make a good word with it.
 constexpr Source F{SourceKind::Fixed};
 constexpr Source Chars(Role role, int sample) { return {SourceKind::Characters, sample, role}; }
 constexpr Source Words(Place place) { return {SourceKind::Words, 300, Role::Any, place}; }
@@ -86,6 +88,11 @@ std::string CharactersBody(Role role, int sample, const char* seed) {
 
 const std::vector<CandidateTemplate>& AllTemplates() { return kTemplates; }
 
+bool DrawsBodies(const CandidateTemplate& t) {
+    return std::any_of(t.sources.begin(), t.sources.end(),
+                       [](const Source& s) { return s.kind == SourceKind::Bodies; });
+}
+
 std::optional<CandidateTemplate> TemplateFor(int length, const std::array<bool, 4>& fixed) {
     for (const CandidateTemplate& t : kTemplates) {
         bool same = t.length == length;
@@ -120,12 +127,13 @@ std::string TemplateSql(const CandidateTemplate& t) {
             break;
         case SourceKind::Words:
             // Every grade A word of the half; the stroke pattern still asks each half's total to be lucky.
-            body = fmt::format("select zi, wuhang, ft, bh, bh1, bh2 from MZ where grade = 'A' and place in ('{}', 'both') "
-                               "order by korvani_shuffle({}, ID) limit {}",
-                               s.place == Place::Head ? "head" : "tail", kSeedParameters[k], s.sample);
+            body =
+                fmt::format("select zi, wuhang, ft, bh, bh1, bh2 from MZ where grade = 'A' and place in ('{}', 'both') "
+                            "order by korvani_shuffle({}, ID) limit {}",
+                            s.place == Place::Head ? "head" : "tail", kSeedParameters[k], s.sample);
             break;
         case SourceKind::Bodies:
-            body = "select zi, wuhang, ft, bh, bh1, bh2 from SZ";
+            body = "select zi, wuhang, ft, bh, bh1, bh2 from SZ where grade = 'A' or :wide = 1";
             break;
         case SourceKind::Partner: {
             // The word is the fixed character and this one, in body order; without such a word the
@@ -135,8 +143,8 @@ std::string TemplateSql(const CandidateTemplate& t) {
             const std::string words = fmt::format("select substr(zi, {}, 1) from MZ where grade = 'A' and "
                                                   "substr(zi, {}, 1) = {}",
                                                   fixedFirst ? 2 : 1, fixedFirst ? 1 : 2, fixed);
-            const std::string wordsExist = fmt::format("select 1 from MZ where grade = 'A' and substr(zi, {}, 1) = {}",
-                                                       fixedFirst ? 1 : 2, fixed);
+            const std::string wordsExist =
+                fmt::format("select 1 from MZ where grade = 'A' and substr(zi, {}, 1) = {}", fixedFirst ? 1 : 2, fixed);
             body = fmt::format("select zi, wuhang, ft, bh from word where zi in ({}) union all "
                                "select * from ({}) where not exists ({})",
                                words, CharactersBody(s.role, s.sample, kSeedParameters[k]), wordsExist);
@@ -193,7 +201,8 @@ std::string TemplateSql(const CandidateTemplate& t) {
 
 std::vector<CandidateRow> RunTemplate(data::DataStore& store, const CandidateTemplate& t,
                                       const std::array<std::string, 4>& fixedCharacters,
-                                      const std::vector<std::string>& requiredElements, base::RandomSource& random) {
+                                      const std::vector<std::string>& requiredElements, base::RandomSource& random,
+                                      BodyGrades grades) {
     const std::string sql = TemplateSql(t);
     std::array<long long, 4> seeds{};
     for (auto& seed : seeds)
@@ -204,6 +213,7 @@ std::vector<CandidateRow> RunTemplate(data::DataStore& store, const CandidateTem
             st.Bind(kFixedParameters[i], fixedCharacters[i]);
             st.Bind(kSeedParameters[i], seeds[i]);
         }
+        st.Bind(":wide", grades == BodyGrades::All ? 1LL : 0LL);
         for (int i = 0; i < 5; ++i)
             st.Bind(kElementParameters[i], i < static_cast<int>(requiredElements.size()) ? requiredElements[i] : "");
         std::vector<CandidateRow> rows;

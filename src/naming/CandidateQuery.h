@@ -39,11 +39,15 @@ enum class Place { Head, Tail };
 
 struct Source {
     SourceKind kind = SourceKind::Fixed;
-    int sample = 0;       // Characters, Words, Partner's fallback: the sample size; 0 takes all
+    int sample = 0;        // Characters, Words, Partner's fallback: the sample size; 0 takes all
     Role role = Role::Any; // Characters, Partner's fallback
     Place place = Place::Head;
-    int partnerOf = 0;    // Partner: the 0-based position of the fixed neighbour it pairs with
+    int partnerOf = 0; // Partner: the 0-based position of the fixed neighbour it pairs with
 };
+
+// Which graded two-character bodies a body source draws: those a reader took as a shop name
+// (grade A), or those and the sound but looser pairings (grade B) as well.
+enum class BodyGrades { Chosen, All };
 
 struct CandidateTemplate {
     int length;
@@ -63,10 +67,15 @@ const std::vector<CandidateTemplate>& AllTemplates();
 // are its parameters, never part of its text.
 std::string TemplateSql(const CandidateTemplate& t);
 
+// Whether a position of the template draws graded two-character bodies.
+bool DrawsBodies(const CandidateTemplate& t);
+
 // Runs the template: the fixed characters by position (unused positions ignored), the elements that
-// every candidate must contain (up to five, in the order 金木水火土), samples drawn from `random`.
+// every candidate must contain (up to five, in the order 金木水火土), samples drawn from `random`,
+// the grades of bodies a body source takes.
 std::vector<CandidateRow> RunTemplate(data::DataStore& store, const CandidateTemplate& t,
                                       const std::array<std::string, 4>& fixedCharacters,
-                                      const std::vector<std::string>& requiredElements, base::RandomSource& random);
+                                      const std::vector<std::string>& requiredElements, base::RandomSource& random,
+                                      BodyGrades grades = BodyGrades::Chosen);
 
 } // namespace korvani::naming

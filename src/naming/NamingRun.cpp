@@ -8,6 +8,7 @@
 #include "chart/FourPillars.h"
 #include "data/Zelmar.h"
 #include "naming/AssociationFilter.h"
+#include "naming/CandidatePage.h"
 #include "numerology/CharacterLookup.h"
 
 namespace korvani::naming {
@@ -99,6 +100,20 @@ std::vector<CandidateRow> KeepCandidates(AssociationFilter& filter, std::vector<
     return kept;
 }
 
+std::vector<CandidateRow> DrawCandidates(data::DataStore& store, AssociationFilter& filter, const CandidateTemplate& t,
+                                         const std::array<std::string, 4>& fixedCharacters,
+                                         const std::vector<std::string>& requiredElements, std::string_view prefix,
+                                         std::string_view suffix, base::RandomSource& random) {
+    const auto draw = [&](BodyGrades grades) {
+        return KeepCandidates(filter, RunTemplate(store, t, fixedCharacters, requiredElements, random, grades), t.fixed,
+                              prefix, suffix);
+    };
+    std::vector<CandidateRow> rows = draw(BodyGrades::Chosen);
+    if (DrawsBodies(t) && rows.size() < static_cast<std::size_t>(kPageRows))
+        rows = draw(BodyGrades::All);
+    return rows;
+}
+
 NamingOutcome RunNaming(data::DataStore& store, const NamingRequest& request, base::RandomSource& random) {
     using base::InputField;
     using base::Trim;
@@ -148,10 +163,8 @@ NamingOutcome RunNaming(data::DataStore& store, const NamingRequest& request, ba
                                                     "四字名不能同时固定四个字！"};
         return {ValidationMessage{kAllFixed[n - 2]}, "信息提示", std::nullopt};
     }
-    std::vector<CandidateRow> rows = RunTemplate(store, *t, fixedCharacters, state.requiredElements, random);
-
     AssociationFilter filter(store);
-    result.rows = KeepCandidates(filter, std::move(rows), fixedPositions, prefix, suffix);
+    result.rows = DrawCandidates(store, filter, *t, fixedCharacters, state.requiredElements, prefix, suffix, random);
     result.note = ResultNote(store, result.rows.size(), fixedCharacters, state.requiredElements);
     return {std::nullopt, "", std::move(result)};
 }

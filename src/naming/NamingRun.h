@@ -60,6 +60,15 @@ std::vector<CandidateRow> KeepCandidates(AssociationFilter& filter, std::vector<
                                          const std::array<bool, 4>& fixed, std::string_view prefix,
                                          std::string_view suffix);
 
+// The candidates of a template for the elements required: drawn, then kept as KeepCandidates
+// keeps them. Two free characters are first drawn from the bodies a reader took as a shop name;
+// where those leave less than a page, the sound but looser pairings are drawn as well, so that a
+// chart that lacks two rarely paired elements still fills its pages.
+std::vector<CandidateRow> DrawCandidates(data::DataStore& store, AssociationFilter& filter, const CandidateTemplate& t,
+                                         const std::array<std::string, 4>& fixedCharacters,
+                                         const std::vector<std::string>& requiredElements, std::string_view prefix,
+                                         std::string_view suffix, base::RandomSource& random);
+
 // One naming run: checks the inputs in order, computes the missing elements and the affixes'
 // strokes and traditional forms, and runs the template of the length and fixed positions.
 // Throws InputError for a text that is no date or integer, DataFileError for an unreadable file.
