@@ -38,10 +38,10 @@ enum class Place { Head, Tail };
 
 struct Source {
     SourceKind kind = SourceKind::Fixed;
-    int sample = 0;       // Characters, Words, Partner's fallback: the sample size; 0 takes all
+    int sample = 0;        // Characters, Words, Partner's fallback: the sample size; 0 takes all
     Role role = Role::Any; // Characters, Partner's fallback
     Place place = Place::Head;
-    int partnerOf = 0;    // Partner: the 0-based position of the fixed neighbour it pairs with
+    int partnerOf = 0; // Partner: the 0-based position of the fixed neighbour it pairs with
 };
 
 struct CandidateTemplate {
@@ -63,9 +63,11 @@ const std::vector<CandidateTemplate>& AllTemplates();
 std::string TemplateSql(const CandidateTemplate& t);
 
 // Runs the template: the fixed characters by position (unused positions ignored), the elements that
-// every candidate must contain (up to five, in the order 金木水火土), samples drawn from `random`.
+// every candidate must contain (up to five), samples drawn from `random`, and the elements that no
+// candidate may contain (up to five).
 std::vector<CandidateRow> RunTemplate(data::DataStore& store, const CandidateTemplate& t,
                                       const std::array<std::string, 4>& fixedCharacters,
-                                      const std::vector<std::string>& requiredElements, base::RandomSource& random);
+                                      const std::vector<std::string>& requiredElements, base::RandomSource& random,
+                                      const std::vector<std::string>& avoidedElements = {});
 
 } // namespace korvani::naming

@@ -6,9 +6,10 @@
 
 #include "base/Errors.h"
 #include "base/Utf8.h"
-#include "support/TestDataDir.h"
 #include "naming/AssociationFilter.h"
 #include "naming/CandidatePage.h"
+#include "naming/NamingRun.h"
+#include "support/TestDataDir.h"
 
 using namespace korvani::naming;
 using korvani::base::RandomSource;
@@ -114,8 +115,7 @@ TEST_F(NamingTest, FourCharactersWithoutFixedOnesAreAHeadWordAndATailWord) {
 TEST_F(NamingTest, DrawnCharactersSitWhereTheirRoleFits) {
     std::map<std::string, std::string> roles;
     std::set<std::string> endings;
-    auto& pool =
-        m_store.Connection(korvani::data::DataFileId::Zelmar).Prepare("select zi, role, ending from CYZI");
+    auto& pool = m_store.Connection(korvani::data::DataFileId::Zelmar).Prepare("select zi, role, ending from CYZI");
     while (pool.Step()) {
         roles[pool.Text(0)] = pool.Text(1);
         if (pool.Int(2) == 1)
@@ -300,4 +300,54 @@ TEST_F(NamingTest, TheSameSeedRepeatsARunAndFreshRunsDiffer) {
     EXPECT_EQ(grid(RandomSource(99)), grid(RandomSource(99)));
     EXPECT_NE(grid(RandomSource(99)), grid(RandomSource(100)));
     EXPECT_NE(grid(RandomSource::Fresh()), grid(RandomSource::Fresh()));
+}
+
+// 喜用神 mode asks for the elements that balance the chart (用神 then 喜神, up to the name length)
+// and keeps out its 忌神; the note says which and why. Two charts worked by hand in the chart tests:
+// 2000-01-01 0:00 (己卯 丙子 戊午 壬子, 戊 weak under heavy water: 土 then 火, avoiding 木 and 水) and
+// 1978-06-25 12:00 (four 戊午, earth scorched: 水 then 金, avoiding 火 and 土).
+TEST_F(NamingTest, FavourableModeAsksForTheBalancingElements) {
+    const struct {
+        BirthInput birth;
+        std::vector<std::string> wanted;
+        std::vector<std::string> avoided;
+    } kCases[] = {{Birth("2000", "1", "1", 0), {"土", "火"}, {"木", "水"}},
+                  {Birth("1978", "6", "25", 12), {"水", "金"}, {"火", "土"}}};
+    RandomSource random(24);
+    for (const auto& c : kCases) {
+        for (int length : {2, 3, 4}) {
+            const NamingOutcome outcome =
+                RunNaming(m_store, {c.birth, "", "", length, {}, ElementMode::Favourable}, random);
+            ASSERT_TRUE(outcome.result);
+            const NamingState& state = outcome.result->state;
+            EXPECT_EQ(state.requiredElements, c.wanted);
+            EXPECT_EQ(state.avoidedElements, c.avoided);
+            ASSERT_GE(outcome.result->rows.size(), 100u) << c.birth.year << " length " << length;
+            for (const CandidateRow& row : outcome.result->rows) {
+                for (const std::string& e : c.wanted)
+                    ASSERT_NE(row.wuhang.find(e), std::string::npos) << row.zi << " " << row.wuhang;
+                for (const std::string& e : c.avoided)
+                    ASSERT_EQ(row.wuhang.find(e), std::string::npos) << row.zi << " " << row.wuhang;
+            }
+            const std::string& note = outcome.result->note;
+            EXPECT_TRUE(note.starts_with("共找到")) << note;
+            EXPECT_NE(note.find("按喜用神取字"), std::string::npos) << note;
+            EXPECT_NE(note.find("名字须含用神" + c.wanted[0] + "、喜神" + c.wanted[1]), std::string::npos) << note;
+            EXPECT_NE(note.find("避开忌神" + c.avoided[0] + "、" + c.avoided[1]), std::string::npos) << note;
+        }
+        // 补缺, the default, asks only for what the chart lacks and avoids nothing.
+        const NamingOutcome missing = RunNaming(m_store, {c.birth, "", "", 3, {}}, random);
+        EXPECT_TRUE(missing.result->state.avoidedElements.empty());
+        EXPECT_EQ(missing.result->note.find("喜用神"), std::string::npos);
+    }
+
+    // A fixed character that carries a 忌神 stands: that element is no longer avoided, and the note
+    // says so. 海 is 水, a 忌神 of the first chart.
+    const NamingOutcome fixed =
+        RunNaming(m_store, {kCases[0].birth, "", "", 3, {"海"}, ElementMode::Favourable}, random);
+    ASSERT_TRUE(fixed.result);
+    EXPECT_EQ(fixed.result->state.avoidedElements, std::vector<std::string>{"木"});
+    EXPECT_NE(fixed.result->note.find("固定字带水，不避"), std::string::npos) << fixed.result->note;
+    for (const CandidateRow& row : fixed.result->rows)
+        EXPECT_TRUE(row.zi.starts_with("海"));
 }
