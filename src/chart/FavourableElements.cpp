@@ -124,7 +124,7 @@ FavourableReading FavourableElements(const FourPillars& p) {
         const TenGodGroup excess = Heavier(force, Resource, Peers);
         if (excess == Resource) {
             good = {Wealth, Output};
-            why = "日主" + day + "得生扶较多，印星尤重，宜以" + GE(Wealth) + "疏导印星为用，" + GE(Output) +
+            why = "日主" + day + "得生扶较多，印星尤重，宜以" + GE(Wealth) + "制约印星为用，" + GE(Output) +
                   "泄秀生财为喜";
         } else if (force[G(Officer)] > force[G(Output)]) {
             good = {Officer, Wealth};
