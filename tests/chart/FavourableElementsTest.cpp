@@ -38,6 +38,8 @@ struct WorkedChart {
     const char* unfavourable; // 忌神
 };
 
+// The pillars are taken with the birth after the term's moment; 1985-05-05 (立夏) and 1984-02-04
+// (立春) are term days, so a birth before the moment would have the month (and year) before.
 // Points: 得令 40/32/16/8/0 for 旺相休囚死; each other stem 10; the year, day and hour branches 10,
 // shared by their hidden stems 10, 7+3 or 6+3+1 (main, middle, residual qi). 55 and over is 偏强,
 // 45 and under 偏弱.
