@@ -81,6 +81,12 @@ NamingPage::NamingPage(data::DataStore& store, QWidget* parent) : QWidget(parent
     m_length->setObjectName(QStringLiteral("CBZS"));
     m_length->addItems({QStringLiteral("二字名"), QStringLiteral("三字名"), QStringLiteral("四字名")});
     fixedRow->addWidget(m_length);
+    // Which elements the names must carry: those the chart lacks, or those that balance it.
+    m_elementMode = new QComboBox(this);
+    m_elementMode->setObjectName(QStringLiteral("CBElements"));
+    m_elementMode->addItems({QStringLiteral("补缺 (按八字所缺五行)"), QStringLiteral("喜用神")});
+    m_elementMode->setToolTip(QStringLiteral("补缺：名字补八字所缺的五行；喜用神：按日主强弱取用神、喜神，避开忌神"));
+    fixedRow->addWidget(m_elementMode);
     fixedRow->addStretch();
     grid->addLayout(fixedRow, 1, 1);
     grid->addWidget(new HintLabel(QStringLiteral("需固定字说明：如主体名【三好】可以固定为【三】或【好】"), this), 1,
@@ -157,6 +163,8 @@ void NamingPage::RzBitBtn5Click() {
         request.length = m_length->currentIndex() + 2;
         for (int i = 0; i < 4; ++i)
             request.fixed[i] = m_fixed[i]->text().toStdString();
+        request.elements =
+            m_elementMode->currentIndex() == 1 ? naming::ElementMode::Favourable : naming::ElementMode::Missing;
 
         m_run->setEnabled(false);
         struct Enable {

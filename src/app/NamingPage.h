@@ -51,6 +51,7 @@ private:
     QLineEdit* m_suffix;
     std::array<QLineEdit*, 4> m_fixed{};
     QComboBox* m_length;
+    QComboBox* m_elementMode;
     QPushButton* m_run;
     QPushButton* m_more;
     CandidateGridView* m_grid;

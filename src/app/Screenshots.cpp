@@ -95,6 +95,12 @@ int RenderScreenshots(const QString& directory) {
     naming->SetRandomSource(base::RandomSource(2026));
     naming->RzBitBtn5Click();
     written += Save(&window, dir, QStringLiteral("naming"));
+    // The same run by the favourable elements (喜用神): the note beside the buttons says which.
+    naming->findChild<QComboBox*>(QStringLiteral("CBElements"))->setCurrentIndex(1);
+    naming->SetRandomSource(base::RandomSource(2026));
+    naming->RzBitBtn5Click();
+    written += Save(&window, dir, QStringLiteral("naming-favourable"));
+    naming->findChild<QComboBox*>(QStringLiteral("CBElements"))->setCurrentIndex(0);
 
     AnalysisPage* analysis = window.Analysis();
     FillPerson(analysis->Form()->Fields());

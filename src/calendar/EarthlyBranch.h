@@ -5,6 +5,7 @@
 
 #include "calendar/CycleNames.h"
 #include "calendar/FiveElement.h"
+#include "calendar/HeavenlyStem.h"
 
 namespace korvani::calendar {
 
@@ -30,6 +31,13 @@ public:
         constexpr int kElementOf[kCount] = {4, 2, 0, 0, 2, 1, 1, 2, 3, 3, 2, 4};
         return FiveElement(kElementOf[m_index]);
     }
+    // How many hidden stems (藏干) the branch holds, 1 to 3, and the i-th of them by qi: 0 the main
+    // qi, 1 the middle, 2 the residual (kHiddenQi).
+    constexpr int HiddenStemCount() const {
+        const auto& qi = names::kHiddenQi[m_index];
+        return qi[2] >= 0 ? 3 : qi[1] >= 0 ? 2 : 1;
+    }
+    constexpr HeavenlyStem HiddenStem(int i) const { return HeavenlyStem(names::kHiddenQi[m_index][i]); }
     // 子 寅 辰 午 申 戌 are yang.
     constexpr bool IsYang() const { return m_index % 2 == 0; }
     constexpr EarthlyBranch Next(int steps) const { return EarthlyBranch(m_index + steps % kCount); }

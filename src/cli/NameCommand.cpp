@@ -22,6 +22,9 @@ void NameCommand::Declare(CLI::App& app) {
         ->check(WholeNumber(std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max(),
                             "随机种子"));
     m_seedOption = app.get_option("--seed");
+    app.add_option("--elements", m_elements, "missing（补八字所缺五行）或 favourable（按喜用神）")
+        ->check(OneOf({"missing", "favourable"}, "五行取法"))
+        ->capture_default_str();
     app.add_option("--pages", m_pages, "显示页数（每页最多100个）")
         ->check(WholeNumber(1, 1000, "页数"))
         ->capture_default_str();
@@ -35,7 +38,10 @@ void NameCommand::Run(CommandContext& context, std::ostream& out) {
     base::RandomSource random = m_seedOption->count() == 0
                                     ? base::RandomSource::Fresh()
                                     : base::RandomSource(static_cast<std::uint64_t>(base::ParseInt64(m_seed)));
-    naming::NamingRequest request{m_birth.Input(), m_prefix, m_suffix, base::ParseInt(m_length), m_fixed};
+    naming::NamingRequest request{
+        m_birth.Input(), m_prefix,
+        m_suffix,        base::ParseInt(m_length),
+        m_fixed,         m_elements == "favourable" ? naming::ElementMode::Favourable : naming::ElementMode::Missing};
     const naming::NamingOutcome outcome = naming::RunNaming(context.store, request, random);
     if (outcome.message)
         throw InputError(outcome.message->text);

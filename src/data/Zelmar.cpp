@@ -18,6 +18,10 @@ std::optional<std::string> Zelmar::WordTraditional(std::string_view zi) const {
     return FirstText("select ft from word where zi = ?", zi);
 }
 
+std::optional<std::string> Zelmar::WordElement(std::string_view zi) const {
+    return FirstText("select wuhang from word where zi = ?", zi);
+}
+
 std::optional<std::string> Zelmar::WordReading(std::string_view zi) const {
     return FirstText("select py from word where zi = ?", zi);
 }

@@ -25,6 +25,9 @@ public:
     std::optional<int> WordStrokes(std::string_view zi) const;
     std::optional<std::string> WordTraditional(std::string_view zi) const;
 
+    // `word`: the element of one character, as the candidates carry it.
+    std::optional<std::string> WordElement(std::string_view zi) const;
+
     // `word`: the first Mandarin reading of a character without its tone ("" without one).
     std::optional<std::string> WordReading(std::string_view zi) const;
 
@@ -35,10 +38,7 @@ public:
     std::vector<AvoidEntry> AvoidList() const;
 
     // Runs a read over the pools, for the candidate queries of the naming run.
-    template <typename Reader>
-    auto ReadPools(Reader&& read) const {
-        return Read(std::forward<Reader>(read));
-    }
+    template <typename Reader> auto ReadPools(Reader&& read) const { return Read(std::forward<Reader>(read)); }
 };
 
 } // namespace korvani::data

@@ -60,6 +60,7 @@ const std::vector<CandidateTemplate> kTemplates = {
 
 constexpr const char* kStrokeColumns[] = {"bh11", "bh12", "bh21", "bh22"};
 constexpr const char* kElementParameters[] = {":e1", ":e2", ":e3", ":e4", ":e5"};
+constexpr const char* kAvoidedParameters[] = {":x1", ":x2", ":x3", ":x4", ":x5"};
 constexpr const char* kFixedParameters[] = {":f1", ":f2", ":f3", ":f4"};
 constexpr const char* kSeedParameters[] = {":s1", ":s2", ":s3", ":s4"};
 
@@ -192,17 +193,19 @@ std::string TemplateSql(const CandidateTemplate& t) {
     if (t.rowLimit > 0)
         sql += fmt::format(" limit {}", t.rowLimit);
     // The element filter wraps the limited result: each required element must be among the
-    // candidate's elements; an empty parameter requires nothing.
+    // candidate's elements, and no avoided element may be; an empty parameter asks nothing.
     sql += ") dd where 1 = 1";
     for (const char* e : kElementParameters)
         sql += fmt::format(" and ({0} = '' or instr(dd.wuhang, {0}) > 0)", e);
+    for (const char* x : kAvoidedParameters)
+        sql += fmt::format(" and ({0} = '' or instr(dd.wuhang, {0}) = 0)", x);
     return sql;
 }
 
 std::vector<CandidateRow> RunTemplate(data::DataStore& store, const CandidateTemplate& t,
                                       const std::array<std::string, 4>& fixedCharacters,
                                       const std::vector<std::string>& requiredElements, base::RandomSource& random,
-                                      BodyGrades grades) {
+                                      const std::vector<std::string>& avoidedElements, BodyGrades grades) {
     const std::string sql = TemplateSql(t);
     std::array<long long, 4> seeds{};
     for (auto& seed : seeds)
@@ -216,6 +219,8 @@ std::vector<CandidateRow> RunTemplate(data::DataStore& store, const CandidateTem
         st.Bind(":wide", grades == BodyGrades::All ? 1LL : 0LL);
         for (int i = 0; i < 5; ++i)
             st.Bind(kElementParameters[i], i < static_cast<int>(requiredElements.size()) ? requiredElements[i] : "");
+        for (int i = 0; i < 5; ++i)
+            st.Bind(kAvoidedParameters[i], i < static_cast<int>(avoidedElements.size()) ? avoidedElements[i] : "");
         std::vector<CandidateRow> rows;
         while (st.Step())
             rows.push_back(

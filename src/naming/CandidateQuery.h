@@ -72,10 +72,12 @@ bool DrawsBodies(const CandidateTemplate& t);
 
 // Runs the template: the fixed characters by position (unused positions ignored), the elements that
 // every candidate must contain (up to five, in the order 金木水火土), samples drawn from `random`,
-// the grades of bodies a body source takes.
+// the elements that no candidate may contain (up to five), and the grades of bodies a body source
+// takes.
 std::vector<CandidateRow> RunTemplate(data::DataStore& store, const CandidateTemplate& t,
                                       const std::array<std::string, 4>& fixedCharacters,
                                       const std::vector<std::string>& requiredElements, base::RandomSource& random,
+                                      const std::vector<std::string>& avoidedElements = {},
                                       BodyGrades grades = BodyGrades::Chosen);
 
 } // namespace korvani::naming

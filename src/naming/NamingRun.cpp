@@ -5,6 +5,7 @@
 #include "base/Text.h"
 #include "base/Utf8.h"
 #include "chart/ChartDetails.h"
+#include "chart/FavourableElements.h"
 #include "chart/FourPillars.h"
 #include "data/Zelmar.h"
 #include "naming/AssociationFilter.h"
@@ -53,10 +54,12 @@ bool PilesUpWealth(const std::vector<std::string>& characters) {
 }
 
 // The note beside the run buttons: how many names were found, or why none was and what to change.
+// In 喜用神 mode the note also says which elements were asked for and why.
 std::string ResultNote(data::DataStore& store, std::size_t found, const std::array<std::string, 4>& fixed,
-                       const std::vector<std::string>& required) {
+                       const NamingState& state) {
+    const std::vector<std::string>& required = state.requiredElements;
     if (found > 0)
-        return "共找到" + std::to_string(found) + "个候选名称。";
+        return "共找到" + std::to_string(found) + "个候选名称。" + state.elementReason;
     std::vector<std::string> fixedCharacters;
     for (const std::string& c : fixed)
         if (!c.empty()) {
@@ -64,27 +67,74 @@ std::string ResultNote(data::DataStore& store, std::size_t found, const std::arr
                 return "固定字“" + c + "”不在字库中，请换一个常用汉字再试。";
             fixedCharacters.push_back(c);
         }
-    const std::string elements = required.empty() ? std::string() : "补足所缺五行（" + Joined(required, "、") + "）";
+    const std::string elements = !state.elementReason.empty() ? "合乎喜用神（须含" + Joined(required, "、") + "）"
+                                 : required.empty()           ? std::string()
+                                                    : "补足所缺五行（" + Joined(required, "、") + "）";
     if (!fixedCharacters.empty())
         return "固定字“" + Joined(fixedCharacters, "”“") + "”搭配不出" + elements +
-               "且笔画吉利的名字，请换一个固定字，或不固定字再试。";
-    return "没有找到" + elements + "且笔画吉利的名字，请换一种名字长度再试。";
+               "且笔画吉利的名字，请换一个固定字，或不固定字再试。" + state.elementReason;
+    return "没有找到" + elements + "且笔画吉利的名字，请换一种名字长度再试。" + state.elementReason;
 }
 
-} // namespace
-
-std::variant<std::string, base::ValidationMessage> ComputeMissingElements(data::DataStore& store,
-                                                                          const chart::BirthInput& birth) {
+std::variant<chart::FourPillars, base::ValidationMessage> ChartOf(data::DataStore& store,
+                                                                  const chart::BirthInput& birth) {
     const auto resolved = chart::ResolveBirth(birth);
     if (const auto* message = std::get_if<base::ValidationMessage>(&resolved))
         return *message;
-    const chart::FourPillars p = chart::ComputeFourPillars(store, std::get<chart::ResolvedBirth>(resolved), birth.sex);
+    return chart::ComputeFourPillars(store, std::get<chart::ResolvedBirth>(resolved), birth.sex);
+}
+
+std::string MissingElementsOf(data::DataStore& store, const chart::FourPillars& p) {
     const std::string present = chart::ElementText(store, p);
     std::string missing;
     for (std::string_view element : kElements)
         if (present.find(element) == std::string::npos)
             missing += element;
     return missing;
+}
+
+// 喜用神 mode: 用神 then 喜神, as many as the name has characters, are required; the 忌神 are
+// avoided, except one that a fixed character carries (the user's choice stands).
+void ChooseFavourableElements(data::DataStore& store, const chart::FourPillars& p, int length,
+                              const std::array<std::string, 4>& fixedCharacters, NamingState& state) {
+    const chart::FavourableReading f = chart::FavourableElements(p);
+    // The elements of the fixed characters as the candidates carry them (word.wuhang).
+    std::string fixedElements;
+    for (const std::string& c : fixedCharacters)
+        if (!c.empty())
+            fixedElements += data::Zelmar(store).WordElement(c).value_or("");
+    for (const calendar::FiveElement& e : f.favourable)
+        if (static_cast<int>(state.requiredElements.size()) < length)
+            state.requiredElements.emplace_back(e.Name());
+    std::vector<std::string> kept;
+    for (const calendar::FiveElement& e : f.unfavourable) {
+        if (fixedElements.find(e.Name()) == std::string::npos)
+            state.avoidedElements.emplace_back(e.Name());
+        else
+            kept.emplace_back(e.Name());
+    }
+    const chart::StrengthReading& s = f.strength;
+    std::string reason = "按喜用神取字：日主" + std::string(s.dayMaster.Name()) +
+                         std::string(s.dayMaster.Element().Name()) + std::string(chart::VerdictName(s.verdict)) +
+                         "（生扶" + std::to_string(s.support) + "分，克泄耗" + std::to_string(s.pressure) +
+                         "分），名字须含";
+    for (std::size_t i = 0; i < state.requiredElements.size(); ++i)
+        reason += (i ? "、喜神" : "用神") + state.requiredElements[i];
+    if (!state.avoidedElements.empty())
+        reason += "，避开忌神" + Joined(state.avoidedElements, "、");
+    if (!kept.empty())
+        reason += "（固定字带" + Joined(kept, "、") + "，不避）";
+    state.elementReason = reason + "。";
+}
+
+} // namespace
+
+std::variant<std::string, base::ValidationMessage> ComputeMissingElements(data::DataStore& store,
+                                                                          const chart::BirthInput& birth) {
+    const auto chart = ChartOf(store, birth);
+    if (const auto* message = std::get_if<base::ValidationMessage>(&chart))
+        return *message;
+    return MissingElementsOf(store, std::get<chart::FourPillars>(chart));
 }
 
 std::vector<CandidateRow> KeepCandidates(AssociationFilter& filter, std::vector<CandidateRow> rows,
@@ -102,11 +152,13 @@ std::vector<CandidateRow> KeepCandidates(AssociationFilter& filter, std::vector<
 
 std::vector<CandidateRow> DrawCandidates(data::DataStore& store, AssociationFilter& filter, const CandidateTemplate& t,
                                          const std::array<std::string, 4>& fixedCharacters,
-                                         const std::vector<std::string>& requiredElements, std::string_view prefix,
+                                         const std::vector<std::string>& requiredElements,
+                                         const std::vector<std::string>& avoidedElements, std::string_view prefix,
                                          std::string_view suffix, base::RandomSource& random) {
     const auto draw = [&](BodyGrades grades) {
-        return KeepCandidates(filter, RunTemplate(store, t, fixedCharacters, requiredElements, random, grades), t.fixed,
-                              prefix, suffix);
+        return KeepCandidates(filter,
+                              RunTemplate(store, t, fixedCharacters, requiredElements, random, avoidedElements, grades),
+                              t.fixed, prefix, suffix);
     };
     std::vector<CandidateRow> rows = draw(BodyGrades::Chosen);
     if (DrawsBodies(t) && rows.size() < static_cast<std::size_t>(kPageRows))
@@ -129,10 +181,11 @@ NamingOutcome RunNaming(data::DataStore& store, const NamingRequest& request, ba
 
     NamingResult result;
     NamingState& state = result.state;
-    const auto missing = ComputeMissingElements(store, birth);
-    if (const auto* message = std::get_if<ValidationMessage>(&missing))
+    const auto chart = ChartOf(store, birth);
+    if (const auto* message = std::get_if<ValidationMessage>(&chart))
         return {*message, "提示", std::nullopt};
-    state.missingElements = std::get<std::string>(missing);
+    const chart::FourPillars& pillars = std::get<chart::FourPillars>(chart);
+    state.missingElements = MissingElementsOf(store, pillars);
 
     const std::string prefix = base::TrimCopy(request.prefix);
     const std::string suffix = base::TrimCopy(request.suffix);
@@ -145,17 +198,20 @@ NamingOutcome RunNaming(data::DataStore& store, const NamingRequest& request, ba
     if (!(suffix + prefix).empty())
         state.affixBh = numerology::StrokeCount(store, suffix + prefix);
 
-    // The first n missing elements become the filter, n the name length.
     const int n = request.length;
-    for (const std::string& element : base::SplitCharacters(state.missingElements))
-        if (static_cast<int>(state.requiredElements.size()) < n)
-            state.requiredElements.push_back(element);
-
     std::array<bool, 4> fixedPositions{};
     std::array<std::string, 4> fixedCharacters{};
     for (int i = 0; i < n && i < 4; ++i) {
         fixedCharacters[i] = base::TrimCopy(request.fixed[i]);
         fixedPositions[i] = !fixedCharacters[i].empty();
+    }
+    if (request.elements == ElementMode::Favourable) {
+        ChooseFavourableElements(store, pillars, n, fixedCharacters, state);
+    } else {
+        // The first n missing elements become the filter, n the name length.
+        for (const std::string& element : base::SplitCharacters(state.missingElements))
+            if (static_cast<int>(state.requiredElements.size()) < n)
+                state.requiredElements.push_back(element);
     }
     const auto t = TemplateFor(n, fixedPositions);
     if (!t) {
@@ -164,8 +220,9 @@ NamingOutcome RunNaming(data::DataStore& store, const NamingRequest& request, ba
         return {ValidationMessage{kAllFixed[n - 2]}, "信息提示", std::nullopt};
     }
     AssociationFilter filter(store);
-    result.rows = DrawCandidates(store, filter, *t, fixedCharacters, state.requiredElements, prefix, suffix, random);
-    result.note = ResultNote(store, result.rows.size(), fixedCharacters, state.requiredElements);
+    result.rows = DrawCandidates(store, filter, *t, fixedCharacters, state.requiredElements, state.avoidedElements,
+                                 prefix, suffix, random);
+    result.note = ResultNote(store, result.rows.size(), fixedCharacters, state);
     return {std::nullopt, "", std::move(result)};
 }
 

@@ -14,6 +14,11 @@
 
 namespace korvani::naming {
 
+// How a run chooses the elements that every candidate must carry: 补缺, the elements the chart
+// lacks (the first n, n the name length); or 喜用神, the elements that balance the day master
+// (用神 then 喜神, up to n), avoiding its 忌神 where the length allows.
+enum class ElementMode { Missing, Favourable };
+
 // The naming page's inputs.
 struct NamingRequest {
     chart::BirthInput birth;
@@ -21,12 +26,15 @@ struct NamingRequest {
     std::string suffix;                 // 行业后缀 (NameEnd)
     int length = 2;                     // 2, 3 or 4 (二字名, 三字名, 四字名)
     std::array<std::string, 4> fixed{}; // 字词限定: the fixed character of positions 1 to 4, or empty
+    ElementMode elements = ElementMode::Missing;
 };
 
 // What a run keeps for the pages of its result.
 struct NamingState {
     std::string missingElements;               // the elements the chart lacks, in the order 金木水火土
-    std::vector<std::string> requiredElements; // the first n of them, that every candidate must contain
+    std::vector<std::string> requiredElements; // the elements every candidate must contain
+    std::vector<std::string> avoidedElements;  // 喜用神: the 忌神 that no candidate may contain
+    std::string elementReason;                 // 喜用神: which elements are asked for and why
     std::string prefixFt;                      // traditional form of the prefix
     std::string suffixFt;                      // traditional form of the suffix
     int suffixBh = 0;                          // strokes of the suffix
@@ -66,11 +74,13 @@ std::vector<CandidateRow> KeepCandidates(AssociationFilter& filter, std::vector<
 // chart that lacks two rarely paired elements still fills its pages.
 std::vector<CandidateRow> DrawCandidates(data::DataStore& store, AssociationFilter& filter, const CandidateTemplate& t,
                                          const std::array<std::string, 4>& fixedCharacters,
-                                         const std::vector<std::string>& requiredElements, std::string_view prefix,
+                                         const std::vector<std::string>& requiredElements,
+                                         const std::vector<std::string>& avoidedElements, std::string_view prefix,
                                          std::string_view suffix, base::RandomSource& random);
 
-// One naming run: checks the inputs in order, computes the missing elements and the affixes'
-// strokes and traditional forms, and runs the template of the length and fixed positions.
+// One naming run: checks the inputs in order, computes the missing elements (or the favourable
+// ones) and the affixes' strokes and traditional forms, and runs the template of the length and
+// fixed positions.
 // Throws InputError for a text that is no date or integer, DataFileError for an unreadable file.
 NamingOutcome RunNaming(data::DataStore& store, const NamingRequest& request, base::RandomSource& random);
 

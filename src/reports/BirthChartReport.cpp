@@ -170,6 +170,9 @@ ReportOutcome BuildBirthChartReport(data::DataStore& store, const BirthInput& in
     add(std::string(kChartSeparator));
     add("");
     add(std::string(kReferenceOnlyLine));
+    // After the fixed lines: the balance of the chart and its favourable elements.
+    for (std::string& line : FavourableElementLines(p))
+        add(std::move(line));
     return {std::nullopt, lines};
 }
 

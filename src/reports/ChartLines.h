@@ -26,4 +26,8 @@ std::string EightCharactersLine(const chart::FourPillars& p);
 // "纳音：" + the nayin of the four pillars, one blank apart.
 std::string NayinLine(data::DataStore& store, const chart::FourPillars& p);
 
+// The block "喜用神分析": the day master's season, the points of the other places by group, the
+// verdict with its figures, the favourable and unfavourable elements and why. Opens with an empty line.
+std::vector<std::string> FavourableElementLines(const chart::FourPillars& p);
+
 } // namespace korvani::reports

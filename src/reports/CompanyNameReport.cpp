@@ -70,7 +70,7 @@ std::optional<ValidationMessage> CheckInput(const chart::BirthInput& birth, cons
 } // namespace
 
 base::ReportOutcome BuildCompanyNameReport(data::DataStore& store, const chart::BirthInput& birth,
-                                            const CompanyNameParts& name, int currentYear) {
+                                           const CompanyNameParts& name, int currentYear) {
     if (auto message = CheckInput(birth, name))
         return {message, {}};
     const auto resolved = chart::ResolveBirth(birth);
@@ -134,6 +134,9 @@ base::ReportOutcome BuildCompanyNameReport(data::DataStore& store, const chart::
     add(std::string(kNameSeparator));
     add("");
     add("建议：如本名称符合法人命理将更佳，祝您企业步步高升，生意红火！");
+    // After the fixed lines: the balance of the chart and its favourable elements.
+    for (std::string& line : FavourableElementLines(p))
+        add(std::move(line));
     return {std::nullopt, lines};
 }
 

@@ -75,6 +75,7 @@ TEST(CliInputChecks, EveryOptionValueIsChecked) {
     ExpectBadInput(With(name, {"--pages", "0"}), "'0': 页数须在1至1000之间!");
     ExpectBadInput(With(name, {"--pages", ""}), "'' 不是有效的整数");
     ExpectBadInput(With(name, {"--sex", ""}), "'': 性别须为男或女!");
+    ExpectBadInput(With(name, {"--elements", "lacking"}), "'lacking': 五行取法须为missing或favourable!");
     ExpectBadInput(With({"chart"}, With(kPerson, {"--sex", "男人"})), "'男人': 性别须为男或女!");
     ExpectBadInput(With({"analyze"}, With(kPerson, {"--calendar", ""})), "'': 历法须为solar或lunar!");
     ExpectBadInput({"pillars", "2000-02-04", "8", "0", "x"}, "'x': 性别须为男或女!");

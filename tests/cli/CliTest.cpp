@@ -144,6 +144,17 @@ TEST(Cli, NameCommand) {
     EXPECT_EQ(RunInProcess(args).out, first.out);
     EXPECT_NE(first.out.find("\n1\t成都"), std::string::npos);
 
+    // --elements missing is the default; favourable draws other names from the same seed.
+    std::vector<std::string> missing = args;
+    missing.insert(missing.end(), {"--elements", "missing"});
+    EXPECT_EQ(RunInProcess(missing).out, first.out);
+    std::vector<std::string> favourable = args;
+    favourable.insert(favourable.end(), {"--elements", "favourable"});
+    const CliRun balanced = RunInProcess(favourable);
+    EXPECT_EQ(balanced.status, 0) << balanced.err;
+    EXPECT_EQ(std::count(balanced.out.begin(), balanced.out.end(), '\n'), 201);
+    EXPECT_NE(balanced.out, first.out);
+
     EXPECT_EQ(RunInProcess({"name", "--surname", "张", "--length", "2", "--fix1", "华", "--fix2", "兴"}).err,
               "二字名不能同时固定两个字！\n");
     EXPECT_EQ(RunInProcess({"name", "--surname", "张", "--length", "5"}).status, 2);

@@ -13,7 +13,6 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "support/GuiSupport.h"
 #include "almanac/AlmanacGlossary.h"
 #include "app/AlmanacPage.h"
 #include "app/AnalysisPage.h"
@@ -24,14 +23,13 @@
 #include "app/ReportOutput.h"
 #include "app/TFrmIndex.h"
 #include "base/Gbk.h"
+#include "support/GuiSupport.h"
 
 using namespace korvani::app;
 using korvani::testing::Find;
 using korvani::testing::Message;
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 class TFrmIndexTest : public QObject {
     Q_OBJECT
@@ -48,9 +46,7 @@ private:
     }
 
 private slots:
-    void init() {
-        korvani::testing::CaptureMessages(m_messages);
-    }
+    void init() { korvani::testing::CaptureMessages(m_messages); }
     void cleanup() {
         SetMessageSink({});
         SetSaveDialog({});
@@ -102,6 +98,17 @@ private slots:
         QVERIFY(Find<QLabel>(page, "LabelResult")->text().startsWith(QStringLiteral("共找到")));
         const QString glosses = grid->data(grid->index(0, 4), Qt::ToolTipRole).toString();
         QVERIFY(glosses.contains(QStringLiteral("：")));
+        // 喜用神 instead of 补缺 (the default): the note says which elements the names carry and why.
+        auto* mode = Find<QComboBox>(page, "CBElements");
+        QCOMPARE(mode->currentText(), QStringLiteral("补缺 (按八字所缺五行)"));
+        QVERIFY(!Find<QLabel>(page, "LabelResult")->text().contains(QStringLiteral("喜用神")));
+        mode->setCurrentIndex(1);
+        page->RzBitBtn5Click();
+        QVERIFY(m_messages.empty());
+        const QString note = Find<QLabel>(page, "LabelResult")->text();
+        QVERIFY2(note.startsWith(QStringLiteral("共找到")) && note.contains(QStringLiteral("按喜用神取字")),
+                 qPrintable(note));
+        mode->setCurrentIndex(0);
         // A fixed character outside the character table finds nothing and says why, without a box.
         Find<QLineEdit>(page, "Namezhi1")->setText(QStringLiteral("😀"));
         page->RzBitBtn5Click();

@@ -8,6 +8,7 @@
 #include "base/Utf8.h"
 #include "naming/AssociationFilter.h"
 #include "naming/CandidatePage.h"
+#include "naming/NamingRun.h"
 #include "support/TestDataDir.h"
 
 using namespace korvani::naming;
@@ -161,7 +162,7 @@ TEST_F(NamingTest, TwoFreeCharactersPreferTheChosenBodies) {
     RandomSource random(11);
     const auto counts = [&](const std::vector<std::string>& required) {
         std::map<std::string, std::size_t> n;
-        for (const CandidateRow& row : DrawCandidates(m_store, filter, *t, {}, required, "", "", random))
+        for (const CandidateRow& row : DrawCandidates(m_store, filter, *t, {}, required, {}, "", "", random))
             ++n[grade.at(row.zi)];
         return n;
     };
@@ -201,7 +202,7 @@ TEST_F(NamingTest, EveryMissingElementSetFillsAPageAtEveryLength) {
             for (int e = 0; e < 5; ++e)
                 if (set & (1 << e) && static_cast<int>(required.size()) < length)
                     required.push_back(kOrder[e]);
-            const auto rows = DrawCandidates(m_store, filter, *t, {}, required, "", "", random);
+            const auto rows = DrawCandidates(m_store, filter, *t, {}, required, {}, "", "", random);
             EXPECT_GE(rows.size(), 100u) << "length " << length << ", elements set " << set;
         }
     }
@@ -330,4 +331,54 @@ TEST_F(NamingTest, TheSameSeedRepeatsARunAndFreshRunsDiffer) {
     EXPECT_EQ(grid(RandomSource(99)), grid(RandomSource(99)));
     EXPECT_NE(grid(RandomSource(99)), grid(RandomSource(100)));
     EXPECT_NE(grid(RandomSource::Fresh()), grid(RandomSource::Fresh()));
+}
+
+// 喜用神 mode asks for the elements that balance the chart (用神 then 喜神, up to the name length)
+// and keeps out its 忌神; the note says which and why. Two charts worked by hand in the chart tests:
+// 2000-01-01 0:00 (己卯 丙子 戊午 壬子, 戊 weak under heavy water: 土 then 火, avoiding 木 and 水) and
+// 1978-06-25 12:00 (four 戊午, earth scorched: 水 then 金, avoiding 火 and 土).
+TEST_F(NamingTest, FavourableModeAsksForTheBalancingElements) {
+    const struct {
+        BirthInput birth;
+        std::vector<std::string> wanted;
+        std::vector<std::string> avoided;
+    } kCases[] = {{Birth("2000", "1", "1", 0), {"土", "火"}, {"木", "水"}},
+                  {Birth("1978", "6", "25", 12), {"水", "金"}, {"火", "土"}}};
+    RandomSource random(24);
+    for (const auto& c : kCases) {
+        for (int length : {2, 3, 4}) {
+            const NamingOutcome outcome =
+                RunNaming(m_store, {c.birth, "", "", length, {}, ElementMode::Favourable}, random);
+            ASSERT_TRUE(outcome.result);
+            const NamingState& state = outcome.result->state;
+            EXPECT_EQ(state.requiredElements, c.wanted);
+            EXPECT_EQ(state.avoidedElements, c.avoided);
+            ASSERT_GE(outcome.result->rows.size(), 100u) << c.birth.year << " length " << length;
+            for (const CandidateRow& row : outcome.result->rows) {
+                for (const std::string& e : c.wanted)
+                    ASSERT_NE(row.wuhang.find(e), std::string::npos) << row.zi << " " << row.wuhang;
+                for (const std::string& e : c.avoided)
+                    ASSERT_EQ(row.wuhang.find(e), std::string::npos) << row.zi << " " << row.wuhang;
+            }
+            const std::string& note = outcome.result->note;
+            EXPECT_TRUE(note.starts_with("共找到")) << note;
+            EXPECT_NE(note.find("按喜用神取字"), std::string::npos) << note;
+            EXPECT_NE(note.find("名字须含用神" + c.wanted[0] + "、喜神" + c.wanted[1]), std::string::npos) << note;
+            EXPECT_NE(note.find("避开忌神" + c.avoided[0] + "、" + c.avoided[1]), std::string::npos) << note;
+        }
+        // 补缺, the default, asks only for what the chart lacks and avoids nothing.
+        const NamingOutcome missing = RunNaming(m_store, {c.birth, "", "", 3, {}}, random);
+        EXPECT_TRUE(missing.result->state.avoidedElements.empty());
+        EXPECT_EQ(missing.result->note.find("喜用神"), std::string::npos);
+    }
+
+    // A fixed character that carries a 忌神 stands: that element is no longer avoided, and the note
+    // says so. 海 is 水, a 忌神 of the first chart.
+    const NamingOutcome fixed =
+        RunNaming(m_store, {kCases[0].birth, "", "", 3, {"海"}, ElementMode::Favourable}, random);
+    ASSERT_TRUE(fixed.result);
+    EXPECT_EQ(fixed.result->state.avoidedElements, std::vector<std::string>{"木"});
+    EXPECT_NE(fixed.result->note.find("固定字带水，不避"), std::string::npos) << fixed.result->note;
+    for (const CandidateRow& row : fixed.result->rows)
+        EXPECT_TRUE(row.zi.starts_with("海"));
 }
