@@ -36,6 +36,11 @@ TFrmNamemain::TFrmNamemain(data::DataStore& store, QWidget* parent) : QDialog(pa
     m_glosses->setWordWrap(true);
     m_glosses->hide();
     layout->addWidget(m_glosses);
+    m_score = new QLabel(this);
+    m_score->setObjectName(QStringLiteral("LabelScore"));
+    m_score->setWordWrap(true);
+    m_score->hide();
+    layout->addWidget(m_score);
     m_form = new CompanyNameForm(store, QString(), QStringLiteral("RzButton1"), QStringLiteral("名称分析"), true,
                                  QPageSize::A4, this);
     const auto showGlosses = [this, &store](const QString& body) {
@@ -62,6 +67,11 @@ TFrmNamemain::TFrmNamemain(data::DataStore& store, QWidget* parent) : QDialog(pa
     m_form->RunButton()->setDefault(true);
 }
 
+void TFrmNamemain::SetScoreNote(const QString& note) {
+    m_score->setText(QStringLiteral("评分说明：") + note);
+    m_score->setVisible(!note.isEmpty());
+}
+
 void TFrmNamemain::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     BirthFields& f = m_form->Fields();
@@ -78,6 +88,7 @@ void OpenNameAnalysisWindow(data::DataStore& store, QWidget* parent, const NameA
     window->Form()->Prefix()->setText(QString::fromStdString(v.name.prefix));
     window->Form()->ShortName()->setText(QString::fromStdString(v.name.shortName));
     window->Form()->Suffix()->setText(QString::fromStdString(v.name.suffix));
+    window->SetScoreNote(QString::fromStdString(v.scoreNote));
     window->exec();
 }
 

@@ -37,6 +37,8 @@ public:
     CompanyNameForm* Form() const { return m_form; }
     // "名称分析".
     void RzButton1Click() { m_form->RunReport(); }
+    // How the candidate's 总体评分 came about, above the report; empty hides it.
+    void SetScoreNote(const QString& note);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -44,6 +46,7 @@ protected:
 private:
     CompanyNameForm* m_form;
     QLabel* m_glosses; // the meanings of the body's characters, above the report
+    QLabel* m_score;   // the explained score of a candidate of the naming page
 };
 
 // The values a candidate carries into the window: the representative's birth input as the naming
@@ -51,6 +54,7 @@ private:
 struct NameAnalysisValues {
     chart::BirthInput birth;
     reports::CompanyNameParts name;
+    std::string scoreNote; // the explained score, when the name comes with one
 };
 
 // Fills a new name-analysis window with the values and shows it modally.
