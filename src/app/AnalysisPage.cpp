@@ -51,6 +51,9 @@ TFrmNamemain::TFrmNamemain(data::DataStore& store, QWidget* parent) : QDialog(pa
         m_glosses->setVisible(!lines.isEmpty());
     };
     connect(m_form->ShortName(), &QLineEdit::textChanged, this, showGlosses);
+    connect(m_form->ShortName(), &QLineEdit::textChanged, this, [this](const QString& body) {
+        m_score->setVisible(!m_score->text().isEmpty() && body.trimmed() == m_scoreBody);
+    });
     // On this window the sex and calendar boxes take typed text too; Enter in them writes the report.
     for (QComboBox* combo : {m_form->Fields().sex, m_form->Fields().calendar}) {
         combo->setEditable(true);
@@ -68,7 +71,8 @@ TFrmNamemain::TFrmNamemain(data::DataStore& store, QWidget* parent) : QDialog(pa
 }
 
 void TFrmNamemain::SetScoreNote(const QString& note) {
-    m_score->setText(QStringLiteral("评分说明：") + note);
+    m_score->setText(note.isEmpty() ? QString() : QStringLiteral("评分说明：") + note);
+    m_scoreBody = m_form->ShortName()->text().trimmed();
     m_score->setVisible(!note.isEmpty());
 }
 

@@ -14,6 +14,7 @@
 #include "app/Application.h"
 #include "app/CandidateGridModel.h"
 #include "app/CandidateGridView.h"
+#include "app/CompanyNameForm.h"
 #include "app/CompareWindow.h"
 #include "app/CsvExport.h"
 #include "app/NamingPage.h"
@@ -125,10 +126,17 @@ private slots:
             QVERIFY2(tip.startsWith(QStringLiteral("笔画组合 ")), qPrintable(tip));
             QVERIFY2(tip.contains(QStringLiteral("= ") + page->Grid()->Cell(row, 8)), qPrintable(tip));
         }
+        // The window's explanation is of the candidate's body; another body typed in its place
+        // hides it.
         TFrmNamemain analysis(window.Store());
+        analysis.Form()->ShortName()->setText(page->Grid()->Cell(0, 4));
         analysis.SetScoreNote(page->ScoreNote(page->Grid()->Rows().front()));
         auto* label = analysis.findChild<QLabel*>(QStringLiteral("LabelScore"));
         QVERIFY(label->text().startsWith(QStringLiteral("评分说明：笔画组合 ")));
+        QVERIFY(!label->isHidden());
+        analysis.Form()->ShortName()->setText(QStringLiteral("鸿图"));
+        QVERIFY(label->isHidden());
+        analysis.Form()->ShortName()->setText(page->Grid()->Cell(0, 4));
         QVERIFY(!label->isHidden());
     }
 
