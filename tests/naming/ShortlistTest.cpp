@@ -144,25 +144,6 @@ TEST_F(ScoreExplanationTest, AddsUpForEveryRowOfASeededRun) {
     EXPECT_GT(rows, 300);
 }
 
-// The text names the parts in the user's words: the characters' strokes with the body's verdict,
-// the pattern's points, the whole name's total with its verdict and bonus, and the elements.
-TEST_F(ScoreExplanationTest, TextNamesEachPart) {
-    ScoreExplanation e;
-    e.strokes = {8, 12, 11};
-    e.bodyStrokes = 31;
-    e.patternScore = 82;
-    e.total = 77;
-    e.bonus = 2;
-    e.missing = "金水土";
-    e.supplied = "金水";
-    EXPECT_EQ(ExplanationText(e), "笔画组合 8+12+11（主体 31 吉）得 82 分 + 全称总笔画 77 吉带凶（+2）= 84；"
-                                  "缺：金 水 土，补：金 水");
-    e.missing.clear();
-    e.patternScore.reset();
-    EXPECT_EQ(ExplanationText(e), "笔画组合 8+12+11（主体 31 吉）不在吉利组合之列（0 分） + 全称总笔画 77 吉带凶"
-                                  "（+2）= 2；八字五行俱全，无需补五行");
-}
-
 // The shortlist goes to its file and comes back whole, Chinese text included (readable in the file,
 // not escaped), through a folder whose name holds blanks and Chinese characters; no temporary file
 // stays behind, and a second save replaces the first.
