@@ -36,6 +36,11 @@ TFrmNamemain::TFrmNamemain(data::DataStore& store, QWidget* parent) : QDialog(pa
     m_glosses->setWordWrap(true);
     m_glosses->hide();
     layout->addWidget(m_glosses);
+    m_score = new QLabel(this);
+    m_score->setObjectName(QStringLiteral("LabelScore"));
+    m_score->setWordWrap(true);
+    m_score->hide();
+    layout->addWidget(m_score);
     m_form = new CompanyNameForm(store, QString(), QStringLiteral("RzButton1"), QStringLiteral("名称分析"), true,
                                  QPageSize::A4, this);
     const auto showGlosses = [this, &store](const QString& body) {
@@ -46,6 +51,9 @@ TFrmNamemain::TFrmNamemain(data::DataStore& store, QWidget* parent) : QDialog(pa
         m_glosses->setVisible(!lines.isEmpty());
     };
     connect(m_form->ShortName(), &QLineEdit::textChanged, this, showGlosses);
+    connect(m_form->ShortName(), &QLineEdit::textChanged, this, [this](const QString& body) {
+        m_score->setVisible(!m_score->text().isEmpty() && body.trimmed() == m_scoreBody);
+    });
     // On this window the sex and calendar boxes take typed text too; Enter in them writes the report.
     for (QComboBox* combo : {m_form->Fields().sex, m_form->Fields().calendar}) {
         combo->setEditable(true);
@@ -60,6 +68,12 @@ TFrmNamemain::TFrmNamemain(data::DataStore& store, QWidget* parent) : QDialog(pa
     connect(quit, &QPushButton::clicked, this, &QDialog::close);
     // Enter where no field takes it writes the report, rather than closing the window.
     m_form->RunButton()->setDefault(true);
+}
+
+void TFrmNamemain::SetScoreNote(const QString& note) {
+    m_score->setText(note.isEmpty() ? QString() : QStringLiteral("评分说明：") + note);
+    m_scoreBody = m_form->ShortName()->text().trimmed();
+    m_score->setVisible(!note.isEmpty());
 }
 
 void TFrmNamemain::showEvent(QShowEvent* event) {
@@ -78,6 +92,7 @@ void OpenNameAnalysisWindow(data::DataStore& store, QWidget* parent, const NameA
     window->Form()->Prefix()->setText(QString::fromStdString(v.name.prefix));
     window->Form()->ShortName()->setText(QString::fromStdString(v.name.shortName));
     window->Form()->Suffix()->setText(QString::fromStdString(v.name.suffix));
+    window->SetScoreNote(QString::fromStdString(v.scoreNote));
     window->exec();
 }
 

@@ -37,13 +37,18 @@ public:
     CompanyNameForm* Form() const { return m_form; }
     // "名称分析".
     void RzButton1Click() { m_form->RunReport(); }
+    // How the candidate's 总体评分 came about, above the report, for the short name shown now; empty
+    // hides it, and so does another short name typed in its place.
+    void SetScoreNote(const QString& note);
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     CompanyNameForm* m_form;
-    QLabel* m_glosses; // the meanings of the body's characters, above the report
+    QLabel* m_glosses;   // the meanings of the body's characters, above the report
+    QLabel* m_score;     // the explained score of a candidate of the naming page
+    QString m_scoreBody; // the short name the explanation is of
 };
 
 // The values a candidate carries into the window: the representative's birth input as the naming
@@ -51,6 +56,7 @@ private:
 struct NameAnalysisValues {
     chart::BirthInput birth;
     reports::CompanyNameParts name;
+    std::string scoreNote; // the explained score, when the name comes with one
 };
 
 // Fills a new name-analysis window with the values and shows it modally.

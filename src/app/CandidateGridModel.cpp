@@ -9,6 +9,11 @@ QVariant CandidateGridModel::data(const QModelIndex& index, int role) const {
         const QString body = Cell(index.row(), index.column());
         return body.isEmpty() ? QVariant() : QVariant(m_glosses(body));
     }
+    if (role == Qt::ToolTipRole && index.column() == kScoreColumn && m_scoreNotes) {
+        if (index.row() >= static_cast<int>(m_rows.size()))
+            return {};
+        return m_scoreNotes(m_rows[static_cast<std::size_t>(index.row())]);
+    }
     if (role != Qt::DisplayRole)
         return {};
     return Cell(index.row(), index.column());

@@ -36,6 +36,28 @@ private:
     std::function<void()> m_action;
 };
 
+class KeyFilter : public QObject {
+public:
+    KeyFilter(QObject* parent, int key, std::function<void()> action)
+        : QObject(parent), m_key(key), m_action(std::move(action)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<const QKeyEvent*>(event);
+            if (key->key() == m_key && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+                m_action();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    int m_key;
+    std::function<void()> m_action;
+};
+
 class ButtonEnterFilter : public QObject {
 public:
     using QObject::QObject;
@@ -65,6 +87,10 @@ bool Inside(const QWidget* widget, std::initializer_list<QWidget*> skip) {
 
 void OnEnter(QWidget* widget, std::function<void()> action) {
     widget->installEventFilter(new EnterFilter(widget, std::move(action)));
+}
+
+void OnKey(QWidget* widget, int key, std::function<void()> action) {
+    widget->installEventFilter(new KeyFilter(widget, key, std::move(action)));
 }
 
 void RunOnEnter(QWidget* area, QAbstractButton* button, std::initializer_list<QWidget*> skip) {

@@ -15,6 +15,10 @@ namespace korvani::app {
 // Runs `action` when Enter (or Return) is pressed in `widget`; the key goes no further.
 void OnEnter(QWidget* widget, std::function<void()> action);
 
+// Runs `action` when `key` is pressed in `widget` without a modifier (Insert on the results grid,
+// Delete on the shortlist); the key goes no further.
+void OnKey(QWidget* widget, int key, std::function<void()> action);
+
 // Enter in any line edit or combo box of `area` clicks `button` when it is enabled. Widgets inside
 // one of `skip` keep their own Enter.
 void RunOnEnter(QWidget* area, QAbstractButton* button, std::initializer_list<QWidget*> skip = {});

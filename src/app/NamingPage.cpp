@@ -4,23 +4,33 @@
 #include "naming/AssociationFilter.h"
 
 #include <QComboBox>
+#include <QDateTime>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/AnalysisPage.h"
 #include "app/CandidateGridView.h"
+#include "app/CsvExport.h"
 #include "app/EnterKey.h"
 #include "app/Fonts.h"
 #include "app/GbkLengthValidator.h"
 #include "app/HintLabel.h"
 #include "app/PageCommand.h"
+#include "app/ShortlistKeeper.h"
+#include "app/ShortlistWindow.h"
+#include "naming/CandidateCsv.h"
+#include "naming/ScoreExplanation.h"
+#include "naming/Shortlist.h"
 #include "reports/CompanyNameReport.h"
 
 namespace korvani::app {
@@ -110,6 +120,13 @@ NamingPage::NamingPage(data::DataStore& store, QWidget* parent) : QWidget(parent
     buttons->addWidget(m_run);
     buttons->addWidget(m_more);
     buttons->addWidget(details);
+    m_keep = new QPushButton(QStringLiteral("加入收藏"), this);
+    m_keep->setObjectName(QStringLiteral("BtnKeep"));
+    m_keep->setToolTip(QStringLiteral("把选中的名字加入收藏夹（Insert 键）"));
+    m_shortlistButton = new QPushButton(QStringLiteral("收藏夹"), this);
+    m_shortlistButton->setObjectName(QStringLiteral("BtnShortlist"));
+    buttons->addWidget(m_keep);
+    buttons->addWidget(m_shortlistButton);
     m_note = new QLabel(this);
     m_note->setObjectName(QStringLiteral("LabelResult"));
     m_note->setWordWrap(true);
@@ -127,7 +144,8 @@ NamingPage::NamingPage(data::DataStore& store, QWidget* parent) : QWidget(parent
     m_grid->verticalHeader()->setMinimumSectionSize(18);
     m_grid->verticalHeader()->setDefaultSectionSize(18);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Several rows may be chosen at once, to keep them together.
+    m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     layout->addWidget(m_grid, 1);
     m_model->SetGlosses([this](const QString& body) {
@@ -136,12 +154,28 @@ NamingPage::NamingPage(data::DataStore& store, QWidget* parent) : QWidget(parent
             lines << QString::fromStdString(line);
         return lines.join(QLatin1Char('\n'));
     });
+    m_model->SetScoreNotes([this](const naming::GridRow& row) {
+        // A tooltip cannot show an error box: an unreadable data file leaves it empty.
+        try {
+            return ScoreNote(row);
+        } catch (const std::exception&) {
+            return QString();
+        }
+    });
+    m_shortlist = new ShortlistKeeper(this);
 
     connect(m_run, &QPushButton::clicked, this, &NamingPage::RzBitBtn5Click);
     connect(m_more, &QPushButton::clicked, this, &NamingPage::RzBitBtn2Click);
     connect(details, &QPushButton::clicked, this, &NamingPage::RzBitBtn4Click);
     connect(m_grid, &QTableView::doubleClicked, this, &NamingPage::RzBitBtn4Click);
     connect(m_length, &QComboBox::currentIndexChanged, this, &NamingPage::CBZSChange);
+    connect(m_keep, &QPushButton::clicked, this, &NamingPage::AddToShortlistClick);
+    connect(m_shortlistButton, &QPushButton::clicked, this, &NamingPage::ShortlistClick);
+    connect(m_shortlist, &ShortlistKeeper::Changed, this,
+            [this] { m_shortlistButton->setText(QStringLiteral("收藏夹(%1)").arg(m_shortlist->List(this).Size())); });
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_grid, &QWidget::customContextMenuRequested, this, &NamingPage::ShowGridMenu);
+    OnKey(m_grid, Qt::Key_Insert, [this] { AddToShortlistClick(); });
     CBZSChange(0);
 
     // Enter in any field runs the naming; Enter on a row of the grid opens its analysis.
@@ -179,6 +213,7 @@ void NamingPage::RzBitBtn5Click() {
             return;
         }
         m_result = std::move(outcome.result);
+        m_runBirth = request.birth;
         m_note->setText(QString::fromStdString(m_result->note));
         m_more->setEnabled(naming::HasMorePages(*m_result));
         ShowCandidatePage();
@@ -190,8 +225,9 @@ void NamingPage::RzBitBtn2Click() { ShowCandidatePage(); }
 void NamingPage::ShowCandidatePage() {
     if (!m_result)
         return;
-    m_model->SetPage(
-        naming::ShowCandidatePage(*m_result, m_prefix->text().toStdString(), m_suffix->text().toStdString(), m_random));
+    m_pagePrefix = m_prefix->text().trimmed().toStdString();
+    m_pageSuffix = m_suffix->text().trimmed().toStdString();
+    m_model->SetPage(naming::ShowCandidatePage(*m_result, m_pagePrefix, m_pageSuffix, m_random));
     m_grid->StartPage();
 }
 
@@ -208,7 +244,86 @@ void NamingPage::RzBitBtn4Click() {
     v.birth.surname = base::TrimCopy(v.birth.surname);
     v.birth.givenName = base::TrimCopy(v.birth.givenName);
     v.name = {m_prefix->text().trimmed().toStdString(), body.toStdString(), m_suffix->text().trimmed().toStdString()};
+    RunCommand(this, [&] {
+        v.scoreNote = ScoreNote(m_model->Rows()[static_cast<std::size_t>(chosen.front().row())]).toStdString();
+    });
     OpenNameAnalysisWindow(m_store, window(), v);
+}
+
+QString NamingPage::ScoreNote(const naming::GridRow& row) const {
+    if (!m_result)
+        return {};
+    return QString::fromStdString(naming::ExplanationText(naming::ExplainScore(m_store, m_result->state, row)));
+}
+
+void NamingPage::AddToShortlistClick() {
+    std::vector<naming::ShortlistEntry> entries;
+    bool made = false;
+    RunCommand(this, [&] {
+        const QString now = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm"));
+        // In the grid's order, whatever the order of choosing.
+        std::vector<int> chosen;
+        for (const QModelIndex& index : m_grid->selectionModel()->selectedRows())
+            chosen.push_back(index.row());
+        std::sort(chosen.begin(), chosen.end());
+        for (int r : chosen) {
+            if (!m_result || r >= static_cast<int>(m_model->Rows().size()))
+                continue;
+            const naming::GridRow& row = m_model->Rows()[static_cast<std::size_t>(r)];
+            entries.push_back(naming::EntryFromRow(row, m_pagePrefix, m_pageSuffix,
+                                                   naming::ExplainScore(m_store, m_result->state, row), m_runBirth,
+                                                   now.toStdString()));
+        }
+        made = true;
+    });
+    if (!made)
+        return;
+    if (entries.empty()) {
+        ShowInfo(this, QStringLiteral("请先在列表中选择要收藏的名字。"));
+        return;
+    }
+    if (m_shortlist->Add(this, entries) == 0)
+        ShowInfo(this, QStringLiteral("选中的名字已在收藏夹中。"));
+}
+
+TFrmShortlist* NamingPage::ShortlistWindow() const { return m_shortlistWindow.data(); }
+
+void NamingPage::ShortlistClick() {
+    if (m_shortlistWindow) {
+        m_shortlistWindow->raise();
+        m_shortlistWindow->activateWindow();
+        return;
+    }
+    m_shortlistWindow = new TFrmShortlist(m_store, *m_shortlist, window());
+    m_shortlistWindow->setAttribute(Qt::WA_DeleteOnClose);
+    m_shortlistWindow->show();
+}
+
+void NamingPage::ExportPageClick() {
+    if (m_model->Rows().empty()) {
+        ShowInfo(this, QStringLiteral("还没有起名结果，请先按“马上起名”。"));
+        return;
+    }
+    RunCommand(this, [this] {
+        std::vector<std::string> notes;
+        for (const naming::GridRow& row : m_model->Rows())
+            notes.push_back(ScoreNote(row).toStdString());
+        ExportCsv(this, naming::GridCsv(m_model->Rows(), notes), QStringLiteral("起名结果.csv"));
+    });
+}
+
+void NamingPage::ShowGridMenu(const QPoint& position) {
+    // A right click on a row that is not chosen chooses it, as a file manager does.
+    const QModelIndex index = m_grid->indexAt(position);
+    if (index.isValid() && !m_grid->selectionModel()->isRowSelected(index.row(), {}))
+        m_grid->selectRow(index.row());
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("加入收藏"), QKeySequence(Qt::Key_Insert), this, &NamingPage::AddToShortlistClick);
+    menu.addAction(QStringLiteral("查看详细"), this, &NamingPage::RzBitBtn4Click);
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("打开收藏夹"), this, &NamingPage::ShortlistClick);
+    menu.addAction(QStringLiteral("导出本页为CSV…"), this, &NamingPage::ExportPageClick);
+    menu.exec(m_grid->viewport()->mapToGlobal(position));
 }
 
 } // namespace korvani::app

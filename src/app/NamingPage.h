@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -18,6 +19,8 @@ class QPushButton;
 namespace korvani::app {
 
 class CandidateGridView;
+class ShortlistKeeper;
+class TFrmShortlist;
 
 // The naming page (公司起名): birth data, affixes, fixed characters and name length; the run, the
 // pages of candidates and the opening of a candidate's analysis.
@@ -42,8 +45,22 @@ public:
     // The name length changed: which fixed-character fields are usable.
     void CBZSChange(int item);
 
+    // "加入收藏", the grid's context menu and the Insert key: keeps the chosen rows in the shortlist.
+    void AddToShortlistClick();
+    // "收藏夹": the shortlist window (one at a time; it stays open beside the page).
+    void ShortlistClick();
+    // The grid's context menu "导出本页为CSV": the page shown, with the explained scores.
+    void ExportPageClick();
+    // How the score of a row of the page adds up, in one line.
+    QString ScoreNote(const naming::GridRow& row) const;
+
+    ShortlistKeeper* Shortlist() const { return m_shortlist; }
+    // The shortlist window, while it is open.
+    TFrmShortlist* ShortlistWindow() const;
+
 private:
     void ShowCandidatePage();
+    void ShowGridMenu(const QPoint& position);
 
     data::DataStore& m_store;
     BirthFields m_fields;
@@ -58,6 +75,13 @@ private:
     QLabel* m_note;
     CandidateGridModel* m_model;
     std::optional<naming::NamingResult> m_result;
+    chart::BirthInput m_runBirth; // the birth data the result was scored for
+    std::string m_pagePrefix;     // the affixes the page shown was drawn with
+    std::string m_pageSuffix;
+    QPushButton* m_keep;
+    QPushButton* m_shortlistButton;
+    ShortlistKeeper* m_shortlist;
+    QPointer<TFrmShortlist> m_shortlistWindow;
     base::RandomSource m_random = base::RandomSource::Fresh();
 };
 

@@ -12,22 +12,28 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QStackedWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QTreeWidget>
 
 #include "app/AnalysisPage.h"
 #include "app/CandidateGridView.h"
 #include "app/ChartPage.h"
+#include "app/CompareWindow.h"
 #include "app/DreamPage.h"
 #include "app/NamingPage.h"
 #include "app/NumberWindows.h"
 #include "app/PrintedReport.h"
 #include "app/ReportOutput.h"
+#include "app/ShortlistKeeper.h"
+#include "app/ShortlistWindow.h"
 #include "app/SimplePages.h"
 #include "app/TFRM_Date.h"
 #include "app/TFrmIndex.h"
 #include "app/TFrmLuckyDays.h"
 #include "app/TFrmWangming.h"
+#include "reports/ShortlistReport.h"
 
 namespace korvani::app {
 
@@ -102,6 +108,37 @@ int RenderScreenshots(const QString& directory) {
     written += Save(&window, dir, QStringLiteral("naming-favourable"));
     naming->findChild<QComboBox*>(QStringLiteral("CBElements"))->setCurrentIndex(0);
 
+    // The shortlist with five names of the sample run, kept in a folder of its own (never the user's
+    // list), and three of them compared.
+    QTemporaryDir shortlistFolder;
+    naming->Shortlist()->UseFile(
+        std::filesystem::path(shortlistFolder.filePath(QStringLiteral("shortlist.json")).toStdString()));
+    for (int row : {0, 3, 5, 8, 12})
+        naming->GridView()->selectionModel()->select(naming->Grid()->index(row, 0),
+                                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    naming->AddToShortlistClick();
+    naming->ShortlistClick();
+    TFrmShortlist* shortlist = naming->ShortlistWindow();
+    shortlist->SortClick();
+    shortlist->Table()->selectRow(0);
+    written += Save(shortlist, dir, QStringLiteral("shortlist"));
+    for (int row : {1, 2})
+        shortlist->Table()->selectionModel()->select(shortlist->Table()->model()->index(row, 0),
+                                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    shortlist->CompareClick();
+    if (TFrmCompare* compare = shortlist->Compare()) {
+        written += Save(compare, dir, QStringLiteral("compare"));
+        compare->close();
+    }
+    // 打印 of the shortlist: its first page on A4.
+    QStringList printed;
+    for (const std::string& line :
+         reports::ShortlistReportLines(window.Store(), naming->Shortlist()->List(&window).Entries()))
+        printed << QString::fromStdString(line);
+    written += SavePrintedPage(printed, QPageSize::A4, dir, QStringLiteral("print-shortlist"));
+    shortlist->close();
+    naming->GridView()->StartPage();
+
     AnalysisPage* analysis = window.Analysis();
     FillPerson(analysis->Form()->Fields());
     analysis->Form()->Prefix()->setText(QStringLiteral("成都"));
@@ -154,11 +191,14 @@ int RenderScreenshots(const QString& directory) {
     written += Save(&box, dir, QStringLiteral("message"));
     box.close();
 
+    // The name-analysis window as 查看详细 opens it on the first candidate of the sample run, with
+    // the explained score above the report.
     auto* nameWindow = new TFrmNamemain(window.Store(), &window);
     FillPerson(nameWindow->Form()->Fields());
     nameWindow->Form()->Prefix()->setText(QStringLiteral("成都"));
-    nameWindow->Form()->ShortName()->setText(QStringLiteral("鸿图"));
+    nameWindow->Form()->ShortName()->setText(QString::fromStdString(naming->Grid()->Rows().front()[4]));
     nameWindow->Form()->Suffix()->setText(QStringLiteral("科技有限公司"));
+    nameWindow->SetScoreNote(naming->ScoreNote(naming->Grid()->Rows().front()));
     nameWindow->show();
     written += Save(nameWindow, dir, QStringLiteral("name-analysis"));
     nameWindow->close();

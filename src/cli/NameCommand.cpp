@@ -5,7 +5,9 @@
 #include "base/Errors.h"
 #include "base/Parse.h"
 #include "cli/OptionChecks.h"
+#include "naming/CandidateCsv.h"
 #include "naming/CandidatePage.h"
+#include "naming/ScoreExplanation.h"
 
 namespace korvani::cli {
 
@@ -28,6 +30,9 @@ void NameCommand::Declare(CLI::App& app) {
     app.add_option("--pages", m_pages, "显示页数（每页最多100个）")
         ->check(WholeNumber(1, 1000, "页数"))
         ->capture_default_str();
+    app.add_option("--format", m_format, "输出格式：tsv（制表符分隔，默认）或 csv（逗号分隔，带评分说明）")
+        ->check(OneOf({"tsv", "csv"}, "输出格式"))
+        ->capture_default_str();
 }
 
 std::vector<data::DataFileId> NameCommand::DataFiles() const {
@@ -45,14 +50,24 @@ void NameCommand::Run(CommandContext& context, std::ostream& out) {
     const naming::NamingOutcome outcome = naming::RunNaming(context.store, request, random);
     if (outcome.message)
         throw InputError(outcome.message->text);
-    std::string text;
-    for (std::size_t i = 0; i < naming::kGridHeadings.size(); ++i)
-        (text += i ? "\t" : "") += naming::kGridHeadings[i];
-    text += '\n';
     // Further pages only when the result holds more than one ("继续显示").
     const int pages = naming::HasMorePages(*outcome.result) ? base::ParseInt(m_pages) : 1;
-    for (int page = 0; page < pages; ++page) {
-        for (const naming::GridRow& row : naming::ShowCandidatePage(*outcome.result, m_prefix, m_suffix, random)) {
+    std::vector<naming::GridRow> rows;
+    for (int page = 0; page < pages; ++page)
+        for (naming::GridRow& row : naming::ShowCandidatePage(*outcome.result, m_prefix, m_suffix, random))
+            rows.push_back(std::move(row));
+    std::string text;
+    if (m_format == "csv") {
+        std::vector<std::string> explanations;
+        for (const naming::GridRow& row : rows)
+            explanations.push_back(
+                naming::ExplanationText(naming::ExplainScore(context.store, outcome.result->state, row)));
+        text = naming::GridCsv(rows, explanations);
+    } else {
+        for (std::size_t i = 0; i < naming::kGridHeadings.size(); ++i)
+            (text += i ? "\t" : "") += naming::kGridHeadings[i];
+        text += '\n';
+        for (const naming::GridRow& row : rows) {
             for (std::size_t i = 0; i < row.size(); ++i)
                 (text += i ? "\t" : "") += row[i];
             text += '\n';

@@ -8,8 +8,9 @@
 namespace korvani::cli {
 
 // `name` (birth options) `--length 2|3|4 [--fix1 C] .. [--fix4 C] [--prefix P] [--suffix X]
-// [--seed N] [--pages K] [--elements missing|favourable]` → the heading line of the results grid,
-// then its rows, K pages.
+// [--seed N] [--pages K] [--elements missing|favourable] [--format tsv|csv]` → the heading line of
+// the results grid, then its rows, K pages; as TAB-separated lines, or as CSV with the explained
+// score as a last column.
 class NameCommand : public Command {
 public:
     void Declare(CLI::App& app) override;
@@ -26,6 +27,7 @@ private:
     const CLI::Option* m_seedOption = nullptr;
     std::string m_pages = "1";
     std::string m_elements = "missing";
+    std::string m_format = "tsv";
 };
 
 } // namespace korvani::cli

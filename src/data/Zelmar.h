@@ -34,6 +34,10 @@ public:
     // `CYZI`: the gloss of a pool character.
     std::optional<std::string> Gloss(std::string_view zi) const;
 
+    // `gz`: the score of a stroke pattern of two to four characters (their strokes in body order),
+    // nullopt for a pattern that is not listed.
+    std::optional<int> PatternScore(const std::vector<int>& strokes) const;
+
     // `avoid`, in stored order.
     std::vector<AvoidEntry> AvoidList() const;
 

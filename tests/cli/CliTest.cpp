@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 #include "almanac/DreamScramble.h"
 #include "cli/Cli.h"
@@ -160,6 +161,46 @@ TEST(Cli, NameCommand) {
     EXPECT_EQ(RunInProcess({"name", "--surname", "张", "--length", "5"}).status, 2);
     EXPECT_EQ(RunInProcess({"name", "--length", "2"}).err, "姓不能为空!\n");
     EXPECT_EQ(RunInProcess({"bonus", "-"}, "81\n80\n6\nx\n").out, "4\n2\n3\n\n");
+}
+
+// `--format csv`: the same seeded rows as the TAB lines, as CSV in UTF-8 with a byte-order mark,
+// each with its explained score last; a format it does not know is bad input.
+TEST(Cli, NameCommandWritesCsv) {
+    std::vector<std::string> args = {"name", "--surname", "张",   "--length", "2",        "--seed",
+                                     "42",   "--prefix",  "成都", "--suffix", "科技,贸易"};
+    const CliRun tsv = RunInProcess(args);
+    args.insert(args.end(), {"--format", "csv"});
+    const CliRun csv = RunInProcess(args);
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    ASSERT_TRUE(csv.out.starts_with("\xEF\xBB\xBF编号,企业名称,企业繁体字,总体笔画,单位主体,主体五行,主体笔画,行业笔画,"
+                                    "总体评分,评分说明\n"));
+    std::istringstream tsvLines(tsv.out), csvLines(csv.out);
+    std::string tsvLine, csvLine;
+    std::getline(tsvLines, tsvLine);
+    std::getline(csvLines, csvLine);
+    int rows = 0;
+    while (std::getline(tsvLines, tsvLine)) {
+        ASSERT_TRUE(std::getline(csvLines, csvLine));
+        // The suffix holds a comma: a cell with one is quoted; the other cells stand as they are.
+        std::vector<std::string> cells;
+        std::istringstream split(tsvLine);
+        for (std::string cell; std::getline(split, cell, '\t');)
+            cells.push_back(cell);
+        ASSERT_EQ(cells.size(), 9u);
+        ASSERT_NE(cells[1].find(','), std::string::npos);
+        std::string expected;
+        for (std::size_t i = 0; i < 9; ++i)
+            expected += (i ? "," : "") + (cells[i].find(',') == std::string::npos ? cells[i] : "\"" + cells[i] + "\"");
+        EXPECT_TRUE(csvLine.starts_with(expected + ",笔画组合 ")) << csvLine;
+        EXPECT_TRUE(csvLine.find("= " + cells[8] + "；") != std::string::npos) << csvLine;
+        ++rows;
+    }
+    EXPECT_EQ(rows, 100);
+    EXPECT_FALSE(std::getline(csvLines, csvLine));
+
+    const CliRun bad = RunInProcess({"name", "--surname", "张", "--format", "xml"});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.err.find("输出格式"), std::string::npos) << bad.err;
 }
 
 // The memo lines of each day, as the almanac page shows them; nothing for a day without a row.
