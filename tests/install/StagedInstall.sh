@@ -57,14 +57,16 @@ snapshot() { (cd "$root" && find . -printf '%p %y %m %s %T@\n' | LC_ALL=C sort);
 snapshot >"$stage/before.txt"
 
 # The installed programs run in a clean environment: PATH, a home and XDG folders of their own,
-# the staging work folder as the current folder (no data files there).
+# the staging work folder as the current folder (no data files there). A sanitizer build keeps its
+# options.
 run() {
     (cd "$stage/work" && env -i PATH=/usr/bin:/bin HOME="$stage/home" LANG=C.UTF-8 \
+        ${ASAN_OPTIONS:+ASAN_OPTIONS=$ASAN_OPTIONS} ${UBSAN_OPTIONS:+UBSAN_OPTIONS=$UBSAN_OPTIONS} \
         XDG_CONFIG_HOME="$stage/home/.config" XDG_DATA_HOME="$stage/home/.local/share" \
         XDG_CACHE_HOME="$stage/home/.cache" XDG_RUNTIME_DIR="$stage/home/runtime" \
         QT_QPA_PLATFORM=offscreen "$@")
 }
-mkdir -m 0700 -p "$stage/home/runtime"
+mkdir -m 0700 "$stage/home/runtime"
 
 # One command for each data file and the report that reads them all; the answers of the installed
 # korvani-cli must be those of the build's.
@@ -94,7 +96,7 @@ actual=$(run "$root/usr/bin/korvani-cli" analyze "${birth[@]}" --prefix 上海 -
 # The desktop program, offscreen: every page and window to a PNG file.
 output=$(run "$root/usr/bin/korvani" --screenshots "$stage/shots") || fail "korvani --screenshots failed: $output"
 written=$(printf '%s\n' "$output" | sed -n 's/^\([0-9][0-9]*\) screenshots written to .*/\1/p')
-[ -n "$written" ] && [ "$written" -gt 0 ] || fail "korvani --screenshots said: $output"
+[ "${written:-0}" -gt 0 ] || fail "korvani --screenshots said: $output"
 shots=$(find "$stage/shots" -name '*.png' -size +0 | wc -l)
 [ "$shots" -eq "$written" ] || fail "korvani --screenshots said $written but wrote $shots files"
 for png in "$stage/shots"/*.png; do
