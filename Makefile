@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= 2
 BUILD_TYPE ?= RelWithDebInfo
 
-.PHONY: all deps configure build run test bench format clean test-asan fuzz
+.PHONY: all deps configure build run test bench format clean test-asan fuzz install package lintian
 
 all: build
 
@@ -24,6 +24,21 @@ test: build
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/bench_*; do $$b; done
+
+# The programs, their data files, the desktop entry and the icon under PREFIX (programs and data in
+# PREFIX/lib/korvani, links in PREFIX/bin), stripped of their debugging information; DESTDIR stages.
+PREFIX ?= /usr
+install: build
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX) --strip
+
+# The Debian package, build/korvani_<version>_<arch>.deb (CPack; see cmake/Install.cmake), and
+# lintian's verdict on it: errors fail, warnings are listed.
+package: build
+	@scripts/install-deps --package
+	@cd $(BUILD_DIR) && cpack -G DEB >/dev/null && ls -l korvani_*.deb
+
+lintian: package
+	@lintian --fail-on error --info $(BUILD_DIR)/korvani_*.deb
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -32,6 +33,10 @@ bool LoadQtChinese(QApplication& application) {
 void SetUpApplication(QApplication& application) {
     application.setApplicationName(QStringLiteral("Korvani"));
     application.setApplicationDisplayName(ApplicationTitle());
+    // The installed desktop entry and icon (korvani.desktop, the hicolor icon "korvani"): the
+    // desktop matches the window to its entry, and the taskbar shows the icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("korvani"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("korvani")));
     application.setFont(UiFont());
     // The reports line up their columns by character widths: their memos use the monospaced face.
     QApplication::setFont(ReportFont(), "QPlainTextEdit");

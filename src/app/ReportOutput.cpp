@@ -2,6 +2,7 @@
 
 #include "app/PrintedReport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -11,6 +12,7 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTextBlock>
 
 #include "base/Gbk.h"
@@ -152,7 +154,13 @@ void SaveReport(QWidget* parent, const QStringList& lines, const QString& defaul
     if (Dialog()) {
         chosen = Dialog()(parent, name);
     } else {
-        chosen = QFileDialog::getSaveFileName(parent, QStringLiteral("保存"), name, QStringLiteral("文本文件 (*.txt)"));
+        // The dialog opens in the user's documents folder (else the home folder), never in the
+        // current folder, which may be the program's own and is read-only once installed.
+        QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (folder.isEmpty() || !QDir(folder).exists())
+            folder = QDir::homePath();
+        chosen = QFileDialog::getSaveFileName(parent, QStringLiteral("保存"), QDir(folder).filePath(name),
+                                              QStringLiteral("文本文件 (*.txt)"));
     }
     if (chosen.isEmpty())
         return;
