@@ -56,7 +56,7 @@ TEST_F(CompanyNameReportTest, GoldenReports) {
         const char* file;
     };
     const Case cases[] = {
-        {Birth("王", "丽", "女", false, "1992", "3", "15", 8, "20"), {"", "嘉禾"}, "two-characters.txt"},
+        {Birth("王", "丽", "女", false, "1992", "3", "15", 8, "20"), {"", "嘉禾", ""}, "two-characters.txt"},
         {Birth("李", "明", "男", false, "1985", "6", "15", 9, "30"),
          {"成都", "鸿图兴隆", "贸易有限公司"},
          "four-characters-prefix-suffix.txt"},
@@ -66,7 +66,7 @@ TEST_F(CompanyNameReportTest, GoldenReports) {
          "whole-name-81.txt"},
         {Birth("陈", "芳", "女", true, "1980", "1", "1", 12, "0"), {"", "华信", "科技"}, "lunar-birth.txt"},
         // 江海 has 18 strokes, a lucky number (铁镜重磨): its grids read positively.
-        {Birth("周", "涛", "男", false, "1988", "8", "8", 10, "15"), {"", "江海"}, "body-18-strokes.txt"},
+        {Birth("周", "涛", "男", false, "1988", "8", "8", 10, "15"), {"", "江海", ""}, "body-18-strokes.txt"},
     };
     for (const Case& c : cases) {
         const ReportOutcome outcome = Report(c.birth, c.name);
@@ -78,7 +78,7 @@ TEST_F(CompanyNameReportTest, GoldenReports) {
 
 TEST_F(CompanyNameReportTest, InputChecksInTheirOrder) {
     BirthInput birth = AnyBirth();
-    CompanyNameParts name{"", ""};
+    CompanyNameParts name{"", "", ""};
     birth.surname = "";
     birth.givenName = " ";
     EXPECT_EQ(Message(birth, name), (ValidationMessage{"姓不能为空!"}));
@@ -105,18 +105,18 @@ TEST_F(CompanyNameReportTest, InputChecksInTheirOrder) {
 }
 
 TEST_F(CompanyNameReportTest, FieldLimitsAndBadDates) {
-    EXPECT_EQ(Message(AnyBirth(), {"", "一二三四五"})->text, "企业简称不能超过四个字(8个字节)!");
-    EXPECT_FALSE(Message(AnyBirth(), {"", "一二三四"}));
-    EXPECT_EQ(Message(AnyBirth(), {std::string(101, 'a'), "三好"})->text, "地区前缀不能超过100个字节!");
+    EXPECT_EQ(Message(AnyBirth(), {"", "一二三四五", ""})->text, "企业简称不能超过四个字(8个字节)!");
+    EXPECT_FALSE(Message(AnyBirth(), {"", "一二三四", ""}));
+    EXPECT_EQ(Message(AnyBirth(), {std::string(101, 'a'), "三好", ""})->text, "地区前缀不能超过100个字节!");
     // 34 one-byte characters and 34 Chinese characters: 102 bytes.
     std::string suffix(34, 'x');
     for (int i = 0; i < 34; ++i)
         suffix += "司";
     EXPECT_EQ(Message(AnyBirth(), {"", "三好", suffix})->text, "行业后缀不能超过100个字节!");
-    EXPECT_EQ(Message(AnyBirth(), {"", "三好😀"})->focus, InputField::ShortName);
-    EXPECT_THROW(Report(Birth("李", "明", "男", false, "1985", "2", "30", 9, "0"), {"", "三好"}),
+    EXPECT_EQ(Message(AnyBirth(), {"", "三好😀", ""})->focus, InputField::ShortName);
+    EXPECT_THROW(Report(Birth("李", "明", "男", false, "1985", "2", "30", 9, "0"), {"", "三好", ""}),
                  korvani::InputError);
-    EXPECT_EQ(Message(Birth("李", "明", "男", true, "2023", "1", "30", 9, "0"), {"", "三好"})->text,
+    EXPECT_EQ(Message(Birth("李", "明", "男", true, "2023", "1", "30", 9, "0"), {"", "三好", ""})->text,
               "农历日期不存在!");
 }
 
@@ -125,7 +125,7 @@ TEST_F(CompanyNameReportTest, FieldLimitsAndBadDates) {
 TEST_F(CompanyNameReportTest, MixedNamesAreCutByCharacters) {
     const int ke = StrokeCount(m_store, "科");
     const int ji = StrokeCount(m_store, "技");
-    const auto heads = GridHeads({"", "3M科技"});
+    const auto heads = GridHeads({"", "3M科技", ""});
     ASSERT_EQ(heads.size(), 6u); // four characters, the short name, the whole name
     EXPECT_EQ(heads[0], "【3】数理0分析：");
     EXPECT_EQ(heads[1], "【M】数理0分析：");
@@ -133,11 +133,11 @@ TEST_F(CompanyNameReportTest, MixedNamesAreCutByCharacters) {
     EXPECT_EQ(heads[3], "【技】数理" + std::to_string(ji) + "分析：");
     EXPECT_EQ(heads[4], "【3M科技】行运格(主体)数理" + std::to_string(ke + ji) + "分析：");
 
-    const auto abc = GridHeads({"", "ABC贸易"});
+    const auto abc = GridHeads({"", "ABC贸易", ""});
     EXPECT_EQ(abc[4], "【ABC贸易】行运格(主体)数理" + std::to_string(StrokeCount(m_store, "贸易")) + "分析：");
 
     // A leading blank passes the check (trimmed there) and is a grid of its own that reads 0.
-    const auto spaced = GridHeads({"", " 三好"});
+    const auto spaced = GridHeads({"", " 三好", ""});
     EXPECT_EQ(spaced[0], "【 】数理0分析：");
     EXPECT_EQ(spaced[1], "【三】数理3分析：");
     EXPECT_EQ(spaced[3], "【 三好】行运格(主体)数理9分析：");
