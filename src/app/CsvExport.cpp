@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include "app/ReportOutput.h"
@@ -21,13 +20,7 @@ CsvSaveDialog& Dialog() {
 void SetCsvSaveDialog(CsvSaveDialog dialog) { Dialog() = std::move(dialog); }
 
 std::optional<QString> WriteCsvFile(const QString& path, const std::string& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
+    return WriteFileWhole(path, bytes);
 }
 
 void ExportCsv(QWidget* parent, const std::string& csv, const QString& defaultName) {

@@ -116,6 +116,16 @@ QString SaveFileName(const QString& typed) {
     return typed.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive) ? typed : typed + QStringLiteral(".txt");
 }
 
+std::optional<QString> WriteFileWhole(const QString& path, const std::string& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
 std::optional<QString> WriteReportFile(const QString& path, const QStringList& lines) {
     std::string bytes;
     for (const QString& line : lines) {
@@ -126,14 +136,7 @@ std::optional<QString> WriteReportFile(const QString& path, const QStringList& l
         }
         bytes += "\r\n";
     }
-    // Written beside the target and moved into place at the end: a failed write leaves no half file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
+    return WriteFileWhole(path, bytes);
 }
 
 void SetSaveDialog(SaveDialog dialog) { Dialog() = std::move(dialog); }

@@ -48,6 +48,10 @@ void PrintReport(QWidget* parent, const QStringList& lines, QPageSize::PageSizeI
 // The file a typed save name writes to: ".txt" is added unless the name already ends in it.
 QString SaveFileName(const QString& typed);
 
+// Writes the bytes to the file whole: beside the target first, moved into place at the end, so
+// that a failed write leaves no half file. Returns the system's error text on failure.
+std::optional<QString> WriteFileWhole(const QString& path, const std::string& bytes);
+
 // Writes the lines in GBK with CR LF. Returns the reason when nothing could be written; a line that
 // GBK cannot hold is such a reason, and no damaged file is left behind.
 std::optional<QString> WriteReportFile(const QString& path, const QStringList& lines);
