@@ -74,7 +74,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/README.md ${KORVANI_PACKAGING_DIR}/copyright
 # The Debian package: `make package` (or `cmake --build build --target package`) writes
 # build/korvani_<version>_<arch>.deb. The libraries come from the binaries (dpkg-shlibdeps); the
 # fonts of the reports and Qt's Chinese dialogs are packages the binaries cannot name.
-set(KORVANI_PACKAGE_MAINTAINER "Korvani maintainers <maintainers@users.noreply.c-seed-b901882f.example>"
+set(KORVANI_PACKAGE_MAINTAINER "Korvani maintainers <maintainers@korvani.example>"
     CACHE STRING "the Maintainer field of the Debian package")
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME korvani)
