@@ -65,6 +65,7 @@ json EntryJson(const ShortlistEntry& e) {
                 {"prefix", e.prefix},
                 {"suffix", e.suffix},
                 {"missing", e.missing},
+                {"favourable", e.favourable},
                 {"birth",
                  {{"surname", b.surname},
                   {"givenName", b.givenName},
@@ -99,6 +100,7 @@ ShortlistEntry EntryOf(const json& j) {
     e.prefix = j.at("prefix").get<std::string>();
     e.suffix = j.at("suffix").get<std::string>();
     e.missing = j.at("missing").get<std::string>();
+    e.favourable = j.value("favourable", false); // lists kept before the 喜用神 mode lack it
     const json& b = j.at("birth");
     e.birth.surname = b.at("surname").get<std::string>();
     e.birth.givenName = b.at("givenName").get<std::string>();
@@ -138,6 +140,7 @@ ShortlistEntry EntryFromRow(const GridRow& row, std::string prefix, std::string 
     e.prefix = base::TrimCopy(prefix);
     e.suffix = base::TrimCopy(suffix);
     e.missing = explanation.missing;
+    e.favourable = explanation.favourable;
     e.birth = birth;
     e.birth.surname = base::TrimCopy(birth.surname);
     e.birth.givenName = base::TrimCopy(birth.givenName);

@@ -26,7 +26,8 @@ struct ShortlistEntry {
     std::string explanation; // 评分说明
     std::string prefix;
     std::string suffix;
-    std::string missing; // the elements the representative's chart lacks
+    std::string missing;     // the elements the representative's chart lacks (喜用神: the favourable ones)
+    bool favourable = false; // scored by a 喜用神 run: `missing` holds its 用神 and 喜神
     chart::BirthInput birth;
     std::string added; // when it was kept, "yyyy-MM-dd hh:mm"
 };

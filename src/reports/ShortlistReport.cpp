@@ -19,15 +19,16 @@ std::string SuffixGrid(const ShortlistEntry& e) {
     return e.suffix.empty() ? std::string("无行业后缀") : Grid(e.suffixStrokes);
 }
 
-// The missing elements against those the body brings: "缺 金水，补 金".
+// The elements the run asked for against those the body brings: "缺 金水，补 金", or for a 喜用神
+// run "喜用 水木，补 水木".
 std::string ElementsNote(const ShortlistEntry& e) {
-    if (e.missing.empty())
+    if (e.missing.empty() && !e.favourable)
         return "八字五行俱全";
     std::string supplied;
     for (const std::string& element : base::SplitCharacters(e.missing))
         if (e.elements.find(element) != std::string::npos)
             supplied += element;
-    return "缺 " + e.missing + "，补 " + (supplied.empty() ? std::string("无") : supplied);
+    return (e.favourable ? "喜用 " : "缺 ") + e.missing + "，补 " + (supplied.empty() ? std::string("无") : supplied);
 }
 
 std::string Joined(const std::vector<std::string>& lines, const std::string& separator) {
@@ -41,7 +42,7 @@ std::string Joined(const std::vector<std::string>& lines, const std::string& sep
 
 std::vector<CompareRow> CompareNames(data::DataStore& store, const std::vector<ShortlistEntry>& entries) {
     std::vector<CompareRow> rows = {{"企业名称", {}}, {"企业繁体字", {}}, {"单位主体", {}}, {"主体笔画", {}},
-                                    {"行业笔画", {}}, {"全称笔画", {}},   {"主体五行", {}}, {"所缺五行", {}},
+                                    {"行业笔画", {}}, {"全称笔画", {}},   {"主体五行", {}}, {"所需五行", {}},
                                     {"总体评分", {}}, {"评分说明", {}},   {"字义", {}},     {"法人生辰", {}}};
     for (const ShortlistEntry& e : entries) {
         const std::vector<std::string> cells = {e.name,

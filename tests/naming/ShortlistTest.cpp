@@ -158,7 +158,9 @@ TEST(ShortlistFile, RoundTripsWithChineseText) {
     const fs::path file = dir.path() / "用户数据" / kShortlistFileName;
     Shortlist list;
     ASSERT_TRUE(list.Add(Entry("鸿图", 86)));
-    ASSERT_TRUE(list.Add(Entry("鑫源, \"达\"", 90)));
+    ShortlistEntry favourable = Entry("鑫源, \"达\"", 90);
+    favourable.favourable = true;
+    ASSERT_TRUE(list.Add(favourable));
     SaveShortlist(file, list);
     const std::string text = ReadAll(file);
     EXPECT_NE(text.find("成都鸿图科技有限公司"), std::string::npos);
@@ -171,9 +173,9 @@ TEST(ShortlistFile, RoundTripsWithChineseText) {
         const ShortlistEntry& a = list.Entries()[i];
         const ShortlistEntry& b = load.list.Entries()[i];
         EXPECT_EQ(std::tie(a.name, a.traditional, a.total, a.body, a.elements, a.bodyStrokes, a.suffixStrokes, a.score,
-                           a.explanation, a.prefix, a.suffix, a.missing, a.added),
+                           a.explanation, a.prefix, a.suffix, a.missing, a.favourable, a.added),
                   std::tie(b.name, b.traditional, b.total, b.body, b.elements, b.bodyStrokes, b.suffixStrokes, b.score,
-                           b.explanation, b.prefix, b.suffix, b.missing, b.added));
+                           b.explanation, b.prefix, b.suffix, b.missing, b.favourable, b.added));
         EXPECT_EQ(BirthText(a.birth), BirthText(b.birth));
         EXPECT_EQ(b.birth.surname, "欧阳");
         EXPECT_TRUE(b.birth.lunar);
@@ -330,6 +332,8 @@ TEST_F(ScoreExplanationTest, CsvHasTheGridColumnsInUtf8WithBom) {
 TEST_F(ScoreExplanationTest, CompareAndReport) {
     std::vector<ShortlistEntry> entries = {Entry("鸿图", 86), Entry("鑫源", 90), Entry("华通", 85)};
     entries[1].suffix.clear();
+    entries[2].missing = "木";
+    entries[2].favourable = true; // kept from a 喜用神 run
     const auto rows = korvani::reports::CompareNames(m_store, entries);
     ASSERT_FALSE(rows.empty());
     for (const auto& row : rows)
@@ -343,7 +347,8 @@ TEST_F(ScoreExplanationTest, CompareAndReport) {
     EXPECT_EQ(line("主体笔画")[0], "20 凶");
     EXPECT_EQ(line("行业笔画")[1], "无行业后缀");
     EXPECT_EQ(line("全称笔画")[2], "60 凶");
-    EXPECT_EQ(line("所缺五行")[0], "缺 金水土，补 金水");
+    EXPECT_EQ(line("所需五行")[0], "缺 金水土，补 金水");
+    EXPECT_TRUE(line("所需五行")[2].starts_with("喜用 木，补 ")) << line("所需五行")[2];
     EXPECT_NE(line("字义")[0].find("鸿："), std::string::npos);
 
     const auto report = korvani::reports::ShortlistReportLines(m_store, entries);
