@@ -29,6 +29,29 @@ std::string Joined(const std::vector<std::string>& parts, std::string_view separ
 constexpr std::array<std::string_view, 12> kWealthCharacters = {"兴", "隆", "盛", "旺", "富", "昌",
                                                                 "发", "裕", "丰", "利", "鑫", "金"};
 
+// The common surnames. A body whose first character the user fixed to one of them, followed by a
+// drawn character that commonly opens a given name, reads as a person's full name (华永兴, 王德昌):
+// readers take it for a person, not a firm.
+constexpr std::array<std::string_view, 171> kSurnames = {
+    "王", "李", "张", "刘", "陈", "杨", "黄", "赵", "吴", "周", "徐", "孙", "马", "朱", "胡", "郭", "何", "林", "高",
+    "罗", "郑", "梁", "谢", "宋", "唐", "许", "韩", "冯", "邓", "曹", "彭", "曾", "肖", "田", "董", "袁", "潘", "于",
+    "蒋", "蔡", "余", "杜", "叶", "程", "苏", "魏", "吕", "丁", "任", "沈", "姚", "卢", "姜", "崔", "钟", "谭", "陆",
+    "汪", "范", "金", "石", "廖", "贾", "夏", "韦", "付", "方", "白", "邹", "孟", "熊", "秦", "邱", "江", "尹", "薛",
+    "闫", "段", "雷", "侯", "龙", "史", "陶", "黎", "贺", "顾", "毛", "郝", "龚", "邵", "万", "钱", "严", "覃", "武",
+    "戴", "莫", "孔", "向", "汤", "华", "常", "温", "康", "施", "文", "牛", "樊", "葛", "邢", "安", "齐", "易", "乔",
+    "伍", "庞", "颜", "倪", "庄", "聂", "章", "鲁", "岳", "翟", "殷", "詹", "申", "欧", "耿", "关", "兰", "焦", "俞",
+    "左", "柳", "甘", "祝", "包", "宁", "尚", "符", "舒", "阮", "柯", "纪", "梅", "童", "凌", "毕", "单", "季", "裴",
+    "霍", "涂", "成", "苗", "谷", "盛", "曲", "翁", "冉", "骆", "蓝", "路", "游", "辛", "靳", "管", "柴", "蒙", "鲍",
+};
+constexpr std::array<std::string_view, 27> kGivenNameOpeners = {
+    "永", "德", "建", "伟", "国", "志", "文", "明", "春", "秀", "丽", "玉", "军", "俊",
+    "子", "小", "晓", "家", "庆", "桂", "淑", "英", "振", "立", "学", "仁", "荣",
+};
+
+template <std::size_t N> bool Listed(const std::array<std::string_view, N>& list, const std::string& c) {
+    return std::find(list.begin(), list.end(), c) != list.end();
+}
+
 // True when a drawn character repeats another of the body, or sounds the same (华成诚, 鑫新): a
 // character the user fixed twice stays.
 bool RepeatsADrawnCharacter(AssociationFilter& filter, const std::vector<std::string>& characters,
@@ -47,10 +70,14 @@ bool RepeatsADrawnCharacter(AssociationFilter& filter, const std::vector<std::st
 }
 
 bool PilesUpWealth(const std::vector<std::string>& characters) {
-    const auto count = std::count_if(characters.begin(), characters.end(), [](const std::string& c) {
-        return std::find(kWealthCharacters.begin(), kWealthCharacters.end(), c) != kWealthCharacters.end();
-    });
+    const auto count = std::count_if(characters.begin(), characters.end(),
+                                     [](const std::string& c) { return Listed(kWealthCharacters, c); });
     return count > 2;
+}
+
+bool ReadsAsAFullName(const std::vector<std::string>& characters, const std::array<bool, 4>& fixed) {
+    return characters.size() >= 3 && fixed[0] && !fixed[1] && Listed(kSurnames, characters[0]) &&
+           Listed(kGivenNameOpeners, characters[1]);
 }
 
 // The note beside the run buttons: how many names were found, or why none was and what to change.
@@ -144,7 +171,7 @@ std::vector<CandidateRow> KeepCandidates(AssociationFilter& filter, std::vector<
     for (CandidateRow& row : rows) {
         const std::vector<std::string> characters = base::SplitCharacters(row.zi);
         if (!RepeatsADrawnCharacter(filter, characters, fixed) && !PilesUpWealth(characters) &&
-            !filter.Reason(row.zi, prefix, suffix))
+            !ReadsAsAFullName(characters, fixed) && !filter.Reason(row.zi, prefix, suffix))
             kept.push_back(std::move(row));
     }
     return kept;

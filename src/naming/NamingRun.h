@@ -63,7 +63,8 @@ std::variant<std::string, base::ValidationMessage> ComputeMissingElements(data::
 // The candidates a run shows: bodies whose reading, alone or joined to the prefix and suffix, gives
 // an unfortunate sense never reach the grid, nor bodies in which a drawn character repeats another
 // or sounds like it (金海海顺, 华成诚), nor bodies that pile up more than two characters of wealth
-// (宏兴隆盛); a character the user fixed twice stays.
+// (宏兴隆盛), nor bodies that read as a person's full name: a surname the user fixed first and a
+// drawn character that opens a given name (华永兴); a character the user fixed twice stays.
 std::vector<CandidateRow> KeepCandidates(AssociationFilter& filter, std::vector<CandidateRow> rows,
                                          const std::array<bool, 4>& fixed, std::string_view prefix,
                                          std::string_view suffix);

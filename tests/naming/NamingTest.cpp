@@ -174,6 +174,27 @@ TEST_F(NamingTest, TwoFreeCharactersPreferTheChosenBodies) {
     EXPECT_GE(rare.at("A") + rare.at("B"), 100u);
 }
 
+// A surname fixed first, then a tail word that opens like a given name, reads as a person (华永兴,
+// 华德昌): such bodies are dropped. The same words after a character that is no surname (鑫永兴) stay,
+// and a surname the user fixes in both places is the user's choice.
+TEST_F(NamingTest, ASurnameFixedFirstDoesNotMakeAPersonsName) {
+    const auto seconds = [&](const char* first, const char* second = "") {
+        RandomSource random(8);
+        const NamingOutcome outcome = RunNaming(m_store, {Birth(), "", "", 3, {first, second}}, random);
+        std::set<std::string> found;
+        if (outcome.result)
+            for (const CandidateRow& row : outcome.result->rows)
+                found.insert(korvani::base::SplitCharacters(row.zi)[1]);
+        return found;
+    };
+    const auto hua = seconds("华");
+    ASSERT_FALSE(hua.empty());
+    for (const char* opener : {"永", "德", "建", "伟"})
+        EXPECT_EQ(hua.count(opener), 0u) << opener;
+    EXPECT_TRUE(seconds("鑫").count("永"));
+    EXPECT_TRUE(seconds("华", "永").count("永"));
+}
+
 // A fixed character's partner makes a grade A word with it where the word list has such words.
 TEST_F(NamingTest, AFixedCharactersPartnerMakesAGoodWordWithIt) {
     auto& words = m_store.Connection(korvani::data::DataFileId::Zelmar)
