@@ -18,4 +18,14 @@ std::string_view Trim(std::string_view text) {
 
 std::string TrimCopy(std::string_view text) { return std::string(Trim(text)); }
 
+std::string Joined(const std::vector<std::string>& parts, std::string_view separator) {
+    std::string text;
+    for (const std::string& part : parts) {
+        if (!text.empty())
+            text += separator;
+        text += part;
+    }
+    return text;
+}
+
 } // namespace korvani::base

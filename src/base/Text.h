@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace korvani::base {
 
@@ -9,5 +10,9 @@ namespace korvani::base {
 // as the program trims what it reads from input boxes and data files.
 std::string_view Trim(std::string_view text);
 std::string TrimCopy(std::string_view text);
+
+// The parts one after another with the separator between them ("金、水"); a separator follows only
+// what has text before it.
+std::string Joined(const std::vector<std::string>& parts, std::string_view separator);
 
 } // namespace korvani::base

@@ -4,6 +4,7 @@
 
 #include <fmt/format.h>
 
+#include "base/Text.h"
 #include "data/Zelmar.h"
 
 namespace korvani::naming {
@@ -177,19 +178,13 @@ std::string TemplateSql(const CandidateTemplate& t) {
         keyWhere.push_back(fmt::format("c.{} = 0", kStrokeColumns[i]));
     keyFrom.push_back("gz c");
 
-    const auto join = [](const std::vector<std::string>& parts, const char* separator) {
-        std::string text;
-        for (const std::string& part : parts)
-            text += (text.empty() ? "" : separator) + part;
-        return text;
-    };
-    std::string sql =
-        fmt::format("with {}, {}, k as (select c.bh11, c.bh12, c.bh21, c.bh22, c.zf from {} where {}) "
-                    "select zi, wuhang, ft, bh, fs from (select {} as zi, {} as wuhang, {} as ft, {} as bh, k.zf as fs "
-                    "from k, {} where {}",
-                    join(sources, ", "), join(distinct, ", "), join(keyFrom, " cross join "), join(keyWhere, " and "),
-                    join(zi, " || "), join(wuhang, " || "), join(ft, " || "), join(bh, " + "), join(from, ", "),
-                    join(where, " and "));
+    std::string sql = fmt::format(
+        "with {}, {}, k as (select c.bh11, c.bh12, c.bh21, c.bh22, c.zf from {} where {}) "
+        "select zi, wuhang, ft, bh, fs from (select {} as zi, {} as wuhang, {} as ft, {} as bh, k.zf as fs "
+        "from k, {} where {}",
+        base::Joined(sources, ", "), base::Joined(distinct, ", "), base::Joined(keyFrom, " cross join "),
+        base::Joined(keyWhere, " and "), base::Joined(zi, " || "), base::Joined(wuhang, " || "),
+        base::Joined(ft, " || "), base::Joined(bh, " + "), base::Joined(from, ", "), base::Joined(where, " and "));
     if (t.rowLimit > 0)
         sql += fmt::format(" limit {}", t.rowLimit);
     // The element filter wraps the limited result: each required element must be among the

@@ -18,13 +18,6 @@ namespace {
 
 constexpr std::array<std::string_view, 5> kElements = {"金", "木", "水", "火", "土"};
 
-std::string Joined(const std::vector<std::string>& parts, std::string_view separator) {
-    std::string text;
-    for (const std::string& part : parts)
-        text += (text.empty() ? "" : std::string(separator)) + part;
-    return text;
-}
-
 // The characters of wealth and prosperity: one or two make a shop name, more pile up (宏兴隆盛).
 constexpr std::array<std::string_view, 12> kWealthCharacters = {"兴", "隆", "盛", "旺", "富", "昌",
                                                                 "发", "裕", "丰", "利", "鑫", "金"};
@@ -94,11 +87,11 @@ std::string ResultNote(data::DataStore& store, std::size_t found, const std::arr
                 return "固定字“" + c + "”不在字库中，请换一个常用汉字再试。";
             fixedCharacters.push_back(c);
         }
-    const std::string elements = !state.elementReason.empty() ? "合乎喜用神（须含" + Joined(required, "、") + "）"
+    const std::string elements = !state.elementReason.empty() ? "合乎喜用神（须含" + base::Joined(required, "、") + "）"
                                  : required.empty()           ? std::string()
-                                                    : "补足所缺五行（" + Joined(required, "、") + "）";
+                                                    : "补足所缺五行（" + base::Joined(required, "、") + "）";
     if (!fixedCharacters.empty())
-        return "固定字“" + Joined(fixedCharacters, "”“") + "”搭配不出" + elements +
+        return "固定字“" + base::Joined(fixedCharacters, "”“") + "”搭配不出" + elements +
                "且笔画吉利的名字，请换一个固定字，或不固定字再试。" + state.elementReason;
     return "没有找到" + elements + "且笔画吉利的名字，请换一种名字长度再试。" + state.elementReason;
 }
@@ -148,9 +141,9 @@ void ChooseFavourableElements(data::DataStore& store, const chart::FourPillars& 
     for (std::size_t i = 0; i < state.requiredElements.size(); ++i)
         reason += (i ? "、喜神" : "用神") + state.requiredElements[i];
     if (!state.avoidedElements.empty())
-        reason += "，避开忌神" + Joined(state.avoidedElements, "、");
+        reason += "，避开忌神" + base::Joined(state.avoidedElements, "、");
     if (!kept.empty())
-        reason += "（固定字带" + Joined(kept, "、") + "，不避）";
+        reason += "（固定字带" + base::Joined(kept, "、") + "，不避）";
     state.elementReason = reason + "。";
 }
 

@@ -1,5 +1,6 @@
 #include "reports/ShortlistReport.h"
 
+#include "base/Text.h"
 #include "base/Utf8.h"
 #include "naming/AssociationFilter.h"
 #include "naming/ScoreExplanation.h"
@@ -31,13 +32,6 @@ std::string ElementsNote(const ShortlistEntry& e) {
     return (e.favourable ? "喜用 " : "缺 ") + e.missing + "，补 " + (supplied.empty() ? std::string("无") : supplied);
 }
 
-std::string Joined(const std::vector<std::string>& lines, const std::string& separator) {
-    std::string text;
-    for (const std::string& line : lines)
-        text += (text.empty() ? "" : separator) + line;
-    return text;
-}
-
 } // namespace
 
 std::vector<CompareRow> CompareNames(data::DataStore& store, const std::vector<ShortlistEntry>& entries) {
@@ -55,7 +49,7 @@ std::vector<CompareRow> CompareNames(data::DataStore& store, const std::vector<S
                                                 ElementsNote(e),
                                                 std::to_string(e.score),
                                                 e.explanation,
-                                                Joined(naming::BodyGlosses(store, e.body), "\n"),
+                                                base::Joined(naming::BodyGlosses(store, e.body), "\n"),
                                                 naming::BirthText(e.birth)};
         for (std::size_t i = 0; i < rows.size(); ++i)
             rows[i].cells.push_back(cells[i]);
@@ -81,7 +75,7 @@ std::vector<std::string> ShortlistReportLines(data::DataStore& store, const std:
         lines.push_back("评分说明：" + e.explanation);
         const std::vector<std::string> glosses = naming::BodyGlosses(store, e.body);
         if (!glosses.empty())
-            lines.push_back("字义：" + Joined(glosses, "；"));
+            lines.push_back("字义：" + base::Joined(glosses, "；"));
         lines.push_back("法人生辰：" + naming::BirthText(e.birth));
         lines.push_back("收藏时间：" + e.added);
         lines.emplace_back("");
