@@ -17,7 +17,6 @@
 #include <QToolTip>
 #include <QtTest>
 
-#include "support/GuiSupport.h"
 #include "app/AlmanacPage.h"
 #include "app/AnalysisPage.h"
 #include "app/Application.h"
@@ -31,6 +30,7 @@
 #include "app/ReportOutput.h"
 #include "app/SimplePages.h"
 #include "app/TFrmIndex.h"
+#include "support/GuiSupport.h"
 
 using namespace korvani::app;
 using korvani::testing::Find;
@@ -45,11 +45,7 @@ private:
     std::vector<Message> m_messages;
 
     static void FillPerson(BirthFields& f) {
-        f.surname->setText(QStringLiteral("张"));
-        f.givenName->setText(QStringLiteral("明"));
-        f.year->setCurrentText(QStringLiteral("1985"));
-        f.month->setCurrentText(QStringLiteral("6"));
-        f.day->setCurrentText(QStringLiteral("15"));
+        korvani::testing::FillPerson(f);
         f.minute->setCurrentText(QStringLiteral("30"));
     }
 
@@ -61,9 +57,7 @@ private:
     }
 
 private slots:
-    void init() {
-        korvani::testing::CaptureMessages(m_messages);
-    }
+    void init() { korvani::testing::CaptureMessages(m_messages); }
     void cleanup() {
         SetMessageSink({});
         SetAddressOpener({});

@@ -29,21 +29,13 @@ using namespace korvani::app;
 using korvani::testing::Find;
 using korvani::testing::Message;
 
-namespace {} // namespace
-
 class TFrmIndexTest : public QObject {
     Q_OBJECT
 
 private:
     std::vector<Message> m_messages;
 
-    static void FillPerson(BirthFields& f) {
-        f.surname->setText(QStringLiteral("张"));
-        f.givenName->setText(QStringLiteral("明"));
-        f.year->setCurrentText(QStringLiteral("1985"));
-        f.month->setCurrentText(QStringLiteral("6"));
-        f.day->setCurrentText(QStringLiteral("15"));
-    }
+    static void FillPerson(BirthFields& f) { korvani::testing::FillPerson(f); }
 
 private slots:
     void init() { korvani::testing::CaptureMessages(m_messages); }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QString>
 #include <QWidget>
 #include <vector>
 
+#include "app/BirthFields.h"
 #include "app/ReportOutput.h"
 
 // What the window tests share: the messages the information and error boxes would have shown, and
@@ -29,6 +32,15 @@ inline void CaptureMessages(std::vector<Message>& messages) {
     app::SetMessageSink([&messages](QWidget*, const QString& title, const QString& text) {
         messages.push_back({title, text});
     });
+}
+
+// The representative the window tests type in: 张明, born 1985-06-15.
+inline void FillPerson(app::BirthFields& f) {
+    f.surname->setText(QStringLiteral("张"));
+    f.givenName->setText(QStringLiteral("明"));
+    f.year->setCurrentText(QStringLiteral("1985"));
+    f.month->setCurrentText(QStringLiteral("6"));
+    f.day->setCurrentText(QStringLiteral("15"));
 }
 
 } // namespace korvani::testing
